@@ -1,0 +1,329 @@
+// Creation, layout and the window-level commands of the main window.
+#include "app/win/form_vemora.h"
+
+#include "app/win/app_info.h"
+#include "app/win/resource.h"
+#include "core/version_tag.h"
+#include "win/text.h"
+
+namespace vemora {
+namespace {
+
+constexpr int kClientWidth = 585;
+constexpr int kClientHeight = 410;
+constexpr int kPanelHeight = 201;
+constexpr DWORD kStyle = WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN;
+constexpr DWORD kExStyle = WS_EX_TOPMOST | WS_EX_CONTROLPARENT;
+
+std::string ExecutableDirectory() {
+    std::wstring path(MAX_PATH, L'\0');
+    for (;;) {
+        const DWORD n = GetModuleFileNameW(nullptr, path.data(), static_cast<DWORD>(path.size()));
+        if (n < path.size()) {
+            path.resize(n);
+            break;
+        }
+        path.resize(path.size() * 2);
+    }
+    return win::Narrow(path.substr(0, path.find_last_of(L'\\') + 1));
+}
+
+}  // namespace
+
+TFormVemora::TFormVemora(FormOptions options)
+    : ckMonitorFileName(eventBoxes[0]),
+      ckMonitorDirName(eventBoxes[1]),
+      ckMonitorAttributes(eventBoxes[2]),
+      ckMonitorSize(eventBoxes[3]),
+      ckMonitorLastWrite(eventBoxes[4]),
+      ckMonitorLastAccess(eventBoxes[5]),
+      ckMonitorCreationDate(eventBoxes[6]),
+      ckMonitorSecurity(eventBoxes[7]),
+      ui_(options.ui ? *options.ui : SystemUi()),
+      quitOnDestroy_(options.quitOnDestroy),
+      FAppDir(options.appDir.empty() ? ExecutableDirectory() : options.appDir) {}
+
+TFormVemora::~TFormVemora() {
+    if (watch_) watch_->Stop();
+    Destroy();
+}
+
+bool TFormVemora::FormCreate() {
+    HDC screen = GetDC(nullptr);
+    dpi_ = GetDeviceCaps(screen, LOGPIXELSY);
+    ReleaseDC(nullptr, screen);
+
+    RECT frame{0, 0, Scale(kClientWidth), Scale(kClientHeight)};
+    AdjustWindowRectEx(&frame, kStyle, FALSE, kExStyle);
+    const int width = frame.right - frame.left;
+    const int height = frame.bottom - frame.top;
+    RECT work{};
+    SystemParametersInfoW(SPI_GETWORKAREA, 0, &work, 0);
+    const HINSTANCE instance = GetModuleHandleW(nullptr);
+    appIcon_.reset(static_cast<HICON>(LoadImageW(instance, MAKEINTRESOURCEW(IDI_VEMORA), IMAGE_ICON, 0, 0,
+                                                 LR_DEFAULTSIZE)));
+    if (!Create(L"TFormVemora", L"Vemora V$V$(目录监视专家)", kStyle, kExStyle,
+                work.left + (work.right - work.left - width) / 2, work.top + (work.bottom - work.top - height) / 2,
+                width, height, nullptr, appIcon_.get())) {
+        return false;
+    }
+
+    FUpdateURL = kUpdateUrl;
+    watch_ = std::make_unique<DirectoryWatch>(hwnd(), kWatchCompleted);
+    FLoading = true;
+    FMsgNoEvents = "未选择监视选项!";
+    FMsgConfirmExit = "您确认要退出目录监视软件?";
+    ReadLocaleFormats();
+    CreateControls();
+    FLoading = false;
+
+    SetWindowTextW(hwnd(), win::Widen(ReplaceVersionTag(win::Narrow(L"Vemora V$V$(目录监视专家)"), kVersion)).c_str());
+    Label2.SetText(ReplaceVersionTag(Label2.Text(), kVersion));
+    return true;
+}
+
+void TFormVemora::Show() {
+    ShowWindow(hwnd(), SW_SHOWNORMAL);
+    UpdateWindow(hwnd());
+}
+
+void TFormVemora::ReadLocaleFormats() {
+    const auto read = [](LCTYPE type, std::string& into) {
+        wchar_t buffer[80] = {};
+        if (GetLocaleInfoW(LOCALE_USER_DEFAULT, type, buffer, static_cast<int>(std::size(buffer))) > 1) {
+            into = win::Narrow(buffer);
+        }
+    };
+    read(LOCALE_SSHORTDATE, formats_.shortDate);
+    read(LOCALE_STIMEFORMAT, formats_.longTime);
+    read(LOCALE_S1159, formats_.am);
+    read(LOCALE_S2359, formats_.pm);
+}
+
+void TFormVemora::CreateControls() {
+    const HINSTANCE instance = GetModuleHandleW(nullptr);
+    font_.reset(CreateFontW(-Scale(11), 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE, DEFAULT_CHARSET, OUT_DEFAULT_PRECIS,
+                            CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, DEFAULT_PITCH, L"Arial"));
+    listFont_.reset(CreateFontW(-Scale(11), 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE, DEFAULT_CHARSET,
+                                OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, DEFAULT_PITCH,
+                                L"MS Sans Serif"));
+    SendMessageW(hwnd(), WM_SETFONT, reinterpret_cast<WPARAM>(font_.get()), FALSE);
+    hints_.Create(hwnd());
+    ImageMsg.Load(instance, IDB_IMAGEMSG, 16);
+    glyphs_.reset(ImageList_LoadImageW(instance, MAKEINTRESOURCEW(IDB_GLYPHS), 16, 0, RGB(255, 0, 255),
+                                       IMAGE_BITMAP, LR_CREATEDIBSECTION));
+
+    spSkinPanel1.Create(hwnd(), 0, 0, Scale(kClientWidth), Scale(kPanelHeight));
+    const HWND panel = spSkinPanel1.hwnd();
+    SendMessageW(panel, WM_SETFONT, reinterpret_cast<WPARAM>(font_.get()), FALSE);
+    spSkinLabel1.Create(panel, Scale(5), Scale(3), Scale(55), Scale(21), "监视目录:");
+    ePath.Create(panel, Scale(8), Scale(21), Scale(305), Scale(20));
+    ePath.onChange = [this] { FDir = ePath.Text(); };
+    ePath.onDoubleClick = [this] { BTNSelDirClick(); };
+    hints_.Add(ePath, "双击显示目录选择对话框");
+
+    // Each glyph button shows one image of the strip.
+    const auto glyphButton = [&](win::Button& button, int x, int y, int w, int h, const char* caption, int glyph,
+                                 const char* hint, void (TFormVemora::*click)()) {
+        button.Create(panel, Scale(x), Scale(y), Scale(w), Scale(h), caption);
+        HIMAGELIST one = ImageList_Create(16, 16, ILC_COLOR24 | ILC_MASK, 1, 0);
+        HICON icon = ImageList_GetIcon(glyphs_.get(), glyph, ILD_TRANSPARENT);
+        ImageList_AddIcon(one, icon);
+        DestroyIcon(icon);
+        button.SetGlyph(one);  // the button keeps the list for its lifetime
+        hints_.Add(button, hint);
+        button.onClick = [this, click] { (this->*click)(); };
+    };
+    glyphButton(BTNSelDir, 320, 19, 41, 25, "", 0, "选择要监视的目录", &TFormVemora::BTNSelDirClick);
+    glyphButton(BTNHelp, 391, 19, 58, 25, "帮助", 1, "帮助", &TFormVemora::BTNHelpClick);
+    glyphButton(BTNUpdate, 471, 19, 58, 25, "升级", 2, "升级", &TFormVemora::BTNUpdateClick);
+
+    spSkinPageControl1.Create(panel, Scale(8), Scale(45), Scale(569), Scale(122));
+    CreateFirstPage(spSkinPageControl1.AddPage("监视事件").hwnd());
+    CreateSecondPage(spSkinPageControl1.AddPage("其他...").hwnd());
+    spSkinPageControl1.SetActivePage(0);
+
+    ckWatchSubTree.Create(panel, Scale(5), Scale(171), Scale(236), Scale(25), "同时监视子目录");
+    ckWatchSubTree.name = "ckWatchSubTree";
+    ckWatchSubTree.tag = 9;
+    bStart.Create(panel, Scale(416), Scale(173), Scale(75), Scale(21), "开始");
+    bStart.onClick = [this] { bStartClick(); };
+    hints_.Add(bStart, "开始监控当前设定的目录");
+    bStop.Create(panel, Scale(501), Scale(172), Scale(75), Scale(22), "停止");
+    bStop.onClick = [this] { bStopClick(); };
+    bStop.SetEnabled(false);
+    hints_.Add(bStop, "停止监控当前设定的目录");
+
+    static const win::VirtualListView::Column kColumns[] = {
+        {"", 18}, {"时间", 120}, {"类型", 50}, {"动作", 70}, {"名称", LVSCW_AUTOSIZE_USEHEADER}};
+    RzLWMsg.Create(hwnd(), 0, Scale(kPanelHeight), Scale(kClientWidth), Scale(kClientHeight - kPanelHeight - 21),
+                   kColumns, static_cast<int>(std::size(kColumns)));
+    RzLWMsg.SetFont(listFont_.get());
+    RzLWMsg.SetTextColor(RGB(0, 0, 255));
+    RzLWMsg.SetImages(ImageMsg.List());
+    RzLWMsg.SetSource(this);
+    CreateMemoPopupMenu();
+    RzLWMsg.onContextMenu = [this](POINT pt) { MemoPopupMenu.Show(hwnd(), pt); };
+
+    AppStatusBar.Create(hwnd());
+    SetWarning({});
+
+    // The form's initial states; the shared handler keeps the fields in step from here on.
+    for (win::CheckBox* box : {&ckMonitorFileName, &ckMonitorLastWrite, &ckWatchSubTree, &ckSetAutoSave,
+                               &ckSetAutoClear, &ckSetShowTray}) {
+        box->SetChecked(true);
+    }
+    for (win::CheckBox& box : eventBoxes) {
+        box.onClick = [this, &box] { ckMonitorFileNameClick(box); };
+    }
+    for (win::CheckBox* box : {&ckWatchSubTree, &ckSetAutoSave, &ckSetAutoClear, &ckSetShowTray, &ckSetRember}) {
+        box->onClick = [this, box] { ckMonitorFileNameClick(*box); };
+    }
+    LayOut();
+}
+
+void TFormVemora::CreateFirstPage(HWND page) {
+    for (int i = 0; i < kEventBoxCount; ++i) {
+        win::CheckBox& box = eventBoxes[i];
+        box.Create(page, Scale(8 + (i % 2) * 280), Scale(6 + (i / 2) * 22), Scale(270), Scale(20),
+                   kEventBoxes[i].caption);
+        box.name = kEventBoxes[i].name;
+        box.tag = kEventBoxes[i].tag;
+    }
+}
+
+void TFormVemora::CreateSecondPage(HWND page) {
+    const struct {
+        win::CheckBox& box;
+        const char* name;
+        int tag;
+        const char* caption;
+    } options[] = {
+        {ckSetAutoSave, "ckSetAutoSave", 11, "自动保存监视记录"},
+        {ckSetAutoClear, "ckSetAutoClear", 12, "开始监视时,清空以前记录"},
+        {ckSetShowTray, "ckSetShowTray", 13, "显示托盘图标"},
+        {ckSetRember, "ckSetRember", 14, "记住最近选择"},
+    };
+    for (int i = 0; i < static_cast<int>(std::size(options)); ++i) {
+        options[i].box.Create(page, Scale(8), Scale(4 + i * 22), Scale(220), Scale(20), options[i].caption);
+        options[i].box.name = options[i].name;
+        options[i].box.tag = options[i].tag;
+    }
+    image1Icon_.reset(static_cast<HICON>(
+        LoadImageW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(IDI_IMAGE1), IMAGE_ICON, 32, 32, 0)));
+    Image1.Create(page, Scale(416), 0, Scale(32), Scale(32), image1Icon_.get());
+    Label1.Create(page, Scale(393), Scale(34), Scale(80), Scale(16), "Vemora");
+    Label2.Create(page, Scale(476), Scale(35), Scale(80), Scale(16), "(Ver$V$)");
+    Label5.Create(page, Scale(358), Scale(55), Scale(30), Scale(16), "主页:");
+    RzURLLabel4.Create(page, Scale(389), Scale(54), Scale(170), Scale(16), kHomePageUrl);
+    Label6.Create(page, Scale(327), Scale(79), Scale(60), Scale(16), "邮箱:");
+    RzURLLabel1.Create(page, Scale(389), Scale(78), Scale(170), Scale(16), kMailAddress);
+    RzURLLabel4.SetColor(7879740);
+    RzURLLabel1.SetColor(7879740);
+}
+
+void TFormVemora::CreateMemoPopupMenu() {
+    MemoPopupMenu.SetImages(&ImageMsg);
+    MemoPopupMenu.Add({"ClearItem", "清空(&C)", 11, true, [this] { ClearItemClick(); }});
+    MemoPopupMenu.Add({"N4", "-"});
+    MemoPopupMenu.Add({"SaveItem", "保存(&S)", 6, true, [this] { SaveItemClick(); }});
+    MemoPopupMenu.Add({"N1", "-"});
+    MemoPopupMenu.Add({"OpenItem", "打开(&O)", 7, true, [this] { OpenItemClick(); }});
+    MemoPopupMenu.onPopup = [this] { MemoPopupMenuPopup(); };
+}
+
+void TFormVemora::LayOut() {
+    RECT client{};
+    GetClientRect(hwnd(), &client);
+    SendMessageW(AppStatusBar.hwnd(), WM_SIZE, 0, 0);
+    const int statusHeight = AppStatusBar.Height();
+    const int panelHeight = Scale(kPanelHeight);
+    MoveWindow(spSkinPanel1.hwnd(), 0, 0, client.right, panelHeight, TRUE);
+    MoveWindow(RzLWMsg.hwnd(), 0, panelHeight, client.right, std::max(0L, client.bottom - panelHeight - statusHeight),
+               TRUE);
+    RzLWMsg.FitLastColumn();
+}
+
+void TFormVemora::SetWarning(std::string warning) {
+    warning_ = std::move(warning);
+    AppStatusBar.SetPanelText(warning_.empty() ? "Ctrl+Alt+M 组合键控制本程序隐藏/显示" : warning_);
+}
+
+void TFormVemora::ShowError(const std::string& text) {
+    ui_.ShowMessage(hwnd(), text, kApplicationTitle, MB_OK | MB_ICONERROR);
+}
+
+void TFormVemora::ckMonitorFileNameClick(const win::CheckBox& sender) {
+    if (FLoading) return;
+    const bool checked = sender.Checked();
+    switch (sender.tag) {
+        case 1: case 2: case 3: case 4: case 5: case 6: case 7: case 8:
+            FEventFlags[sender.tag] = checked;
+            break;
+        case 9:
+            FEventFlags[9] = checked;
+            if (watch_) watch_->SetWatchSubtree(checked);
+            break;
+        case 11: FAutoSave = checked; break;
+        case 12: FAutoClear = checked; break;
+        case 13: FShowTray = checked; break;
+        case 14: FRemember = checked; break;
+        default: break;
+    }
+}
+
+void TFormVemora::BTNSelDirClick() {
+    // The folder picker comes with the shell views; until then the path is typed.
+    SetFocus(ePath.hwnd());
+}
+
+void TFormVemora::BTNHelpClick() { ui_.ShellOpen(hwnd(), L"open", win::Widen(FAppDir + kHelpFileName)); }
+
+void TFormVemora::BTNUpdateClick() { ui_.ShellOpen(nullptr, nullptr, win::Widen(FUpdateURL)); }
+
+bool TFormVemora::FormCloseQuery() {
+    return ui_.ShowMessage(hwnd(), FMsgConfirmExit, kApplicationTitle, MB_YESNO | MB_ICONQUESTION) == IDYES;
+}
+
+void TFormVemora::CloseWithoutAsking() {
+    if (Watching()) bStopClick();
+    Destroy();
+}
+
+LRESULT TFormVemora::HandleMessage(UINT msg, WPARAM wp, LPARAM lp) {
+    switch (msg) {
+        case kWatchCompleted:
+            ProcessCompleted();
+            return 0;
+        case WM_SIZE:
+            if (AppStatusBar.hwnd()) LayOut();
+            return 0;
+        case WM_GETMINMAXINFO: {
+            auto* info = reinterpret_cast<MINMAXINFO*>(lp);
+            info->ptMinTrackSize = {Scale(592), Scale(300)};
+            return 0;
+        }
+        case WM_SETTINGCHANGE:
+            ReadLocaleFormats();
+            break;
+        case WM_CLOSE:
+            if (FormCloseQuery()) CloseWithoutAsking();
+            return 0;
+        case WM_QUERYENDSESSION:
+            // Windows is ending: say yes and go, without the confirmation.
+            PostMessageW(hwnd(), kTerminate, 0, 0);
+            return TRUE;
+        case WM_ENDSESSION:
+        case kTerminate:
+            if (msg == kTerminate || wp) CloseWithoutAsking();
+            return 0;
+        case WM_DESTROY:
+            if (quitOnDestroy_) PostQuitMessage(0);
+            return 0;
+        default:
+            break;
+    }
+    return Window::HandleMessage(msg, wp, lp);
+}
+
+}  // namespace vemora

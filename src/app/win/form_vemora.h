@@ -1,0 +1,137 @@
+// The main window: owner of the whole running program's state. Its handlers keep the
+// names of the controls they belong to.
+#pragma once
+
+#include <array>
+#include <memory>
+#include <string>
+
+#include "app/event_store.h"
+#include "app/watch_options.h"
+#include "app/win/directory_watch.h"
+#include "app/win/ui_services.h"
+#include "core/date_format.h"
+#include "win/controls/basic_controls.h"
+#include "win/controls/hints.h"
+#include "win/controls/image_strip.h"
+#include "win/controls/page_control.h"
+#include "win/controls/popup_menu.h"
+#include "win/controls/virtual_list_view.h"
+#include "win/window.h"
+
+namespace vemora {
+
+struct FormOptions {
+    UiServices* ui = nullptr;  // the system's dialogs when null
+    std::string appDir;         // the executable's directory when empty; ends with a backslash
+    bool quitOnDestroy = true;  // the application ends with this window
+};
+
+class TFormVemora : public win::Window, private win::VirtualListView::Source {
+public:
+    explicit TFormVemora(FormOptions options = {});
+    ~TFormVemora() override;
+
+    bool FormCreate();  // creates the window and its controls; false when that failed
+    void Show();
+
+    // Handlers
+    void bStartClick();
+    void bStopClick();
+    void AddEvent(const std::string& action, const std::string& name);
+    void ClearItemClick();
+    void MemoPopupMenuPopup();
+    void SaveItemClick();
+    void OpenItemClick();
+    void WriteLogLine(int image, const std::string& type, const std::string& name, const std::string& action,
+                      const LocalTime& time);
+    void ckMonitorFileNameClick(const win::CheckBox& sender);
+    void BTNSelDirClick();
+    void BTNHelpClick();
+    void BTNUpdateClick();
+
+    const EventStore& Events() const { return events_; }
+    std::string StatusText() const { return AppStatusBar.PanelText(); }
+    bool Watching() const { return watch_ && watch_->Running(); }
+    const std::string& LogFileName() const { return FLogFileName; }
+    const std::string& AppDir() const { return FAppDir; }
+    std::string HintOf(const win::Control& control) const { return hints_.TextOf(control); }
+
+    // Controls, top to bottom
+    win::ContainerWindow spSkinPanel1;
+    win::Label spSkinLabel1;
+    win::Edit ePath;
+    win::Button BTNSelDir, BTNHelp, BTNUpdate;
+    win::PageControl spSkinPageControl1;
+    std::array<win::CheckBox, kEventBoxCount> eventBoxes;  // in kEventBoxes order
+    win::CheckBox &ckMonitorFileName, &ckMonitorDirName, &ckMonitorAttributes, &ckMonitorSize, &ckMonitorLastWrite,
+        &ckMonitorLastAccess, &ckMonitorCreationDate, &ckMonitorSecurity;
+    win::CheckBox ckSetAutoSave, ckSetAutoClear, ckSetShowTray, ckSetRember;
+    win::Picture Image1;
+    win::Label Label1, Label2, Label5, RzURLLabel4, Label6, RzURLLabel1;
+    win::CheckBox ckWatchSubTree;
+    win::Button bStart, bStop;
+    win::VirtualListView RzLWMsg;
+    win::StatusBar AppStatusBar;
+    win::PopupMenu MemoPopupMenu;
+    win::ImageStrip ImageMsg;
+
+protected:
+    LRESULT HandleMessage(UINT msg, WPARAM wp, LPARAM lp) override;
+
+private:
+    enum : UINT { kWatchCompleted = WM_APP + 1, kTerminate = WM_APP + 2 };
+
+    void CreateControls();
+    void CreateFirstPage(HWND page);
+    void CreateSecondPage(HWND page);
+    void CreateMemoPopupMenu();
+    void LayOut();
+    int Scale(int v) const { return MulDiv(v, dpi_, 96); }
+
+    void ProcessCompleted();
+    void EndWatch();  // closes the watch and re-enables Start
+    void ShowError(const std::string& text);
+    void SetWarning(std::string warning);
+    void ReadLocaleFormats();
+
+    bool FormCloseQuery();
+    void CloseWithoutAsking();
+
+    // VirtualListView::Source
+    int ImageOf(size_t row) const override;
+    std::wstring TextOf(size_t row, int column) const override;
+
+    UiServices& ui_;
+    const bool quitOnDestroy_;
+    int dpi_ = 96;
+
+    std::string FAppDir;
+    std::string FUpdateURL;
+    std::string FMsgNoEvents;
+    std::string FMsgConfirmExit;
+    std::string FLogFileName;
+    bool FLoading = false;
+    // Settings; read from the settings file once that store exists.
+    std::string FDir;
+    std::array<bool, 10> FEventFlags{};
+    bool FAutoSave = true;
+    bool FAutoClear = true;
+    bool FShowTray = true;
+    bool FRemember = false;
+
+    std::unique_ptr<DirectoryWatch> watch_;
+    std::string watchedPath_;
+    bool processing_ = false;
+    bool logFailing_ = false;
+    std::string warning_;
+
+    EventStore events_;
+    DateTimeFormats formats_;
+    win::Hints hints_;
+    win::UniqueFont font_, listFont_;
+    win::UniqueImageList glyphs_;
+    win::UniqueIcon appIcon_, image1Icon_;
+};
+
+}  // namespace vemora

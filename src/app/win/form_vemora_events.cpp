@@ -1,0 +1,40 @@
+// The event list: recording a change as a row, the rows' display, and the list's menu.
+#include "app/event_paths.h"
+#include "app/win/file_io.h"
+#include "app/win/form_vemora.h"
+#include "app/win/local_clock.h"
+#include "win/text.h"
+
+namespace vemora {
+void TFormVemora::AddEvent(const std::string& action, const std::string& name) {
+    const std::string fullPath = JoinWatchedPath(watchedPath_, name);
+    if (IsOwnLogRecord(fullPath, FLogFileName)) return;
+
+    const MappedAction mapped = MapAction(action);
+    const LocalTime now = LocalNow();
+    const std::string type = IsExistingFile(win::Widen(fullPath)) ? kTypeFile : kTypeDirectory;
+    events_.Append({mapped.image, TimeText(now, formats_), type, mapped.text, name});
+    RzLWMsg.SetRowCount(events_.size());
+    if (FAutoSave) WriteLogLine(mapped.image, type, name, mapped.text, now);
+}
+
+void TFormVemora::ClearItemClick() {
+    events_.Clear();
+    RzLWMsg.SetRowCount(0);
+}
+
+void TFormVemora::MemoPopupMenuPopup() {
+    const bool hasRows = !events_.empty();
+    MemoPopupMenu.Find("ClearItem").enabled = hasRows;
+    MemoPopupMenu.Find("SaveItem").enabled = hasRows;
+    MemoPopupMenu.Find("OpenItem").enabled = bStart.Enabled();
+}
+
+int TFormVemora::ImageOf(size_t row) const { return events_.Image(row); }
+
+std::wstring TFormVemora::TextOf(size_t row, int column) const {
+    if (column < 1 || column > EventStore::kFieldCount) return {};
+    return win::Widen(events_.Text(row, static_cast<EventStore::Field>(column - 1)));
+}
+
+}  // namespace vemora

@@ -1,0 +1,171 @@
+// The watch on a real directory: what each change becomes, and Start and Stop.
+#include <gmock/gmock.h>
+
+#include <atomic>
+#include <thread>
+
+#include "support/form_fixture.h"
+#include "win/error_text.h"
+#include "win/text.h"
+
+namespace vemora::test {
+namespace {
+
+using testing::ElementsAre;
+using testing::IsEmpty;
+
+class WatchTest : public FormFixture {
+protected:
+    void SetUp() override {
+        FormFixture::SetUp();
+        form->ckSetAutoSave.SetChecked(false);  // rows only; the log has its own tests
+    }
+};
+
+TEST_F(WatchTest, FileCreatedIsNewFileRow) {
+    SetOnly({&form->ckMonitorFileName});
+    StartWatching(watched.path());
+    WriteTextFile(watched / "a.txt", "x");
+    ASSERT_TRUE(WaitForRows(1));
+    EXPECT_THAT(Rows(), ElementsAre("0|文件|新建|a.txt"));
+}
+
+TEST_F(WatchTest, DirectoryCreatedIsDirectoryRow) {
+    SetOnly({&form->ckMonitorDirName});
+    StartWatching(watched.path());
+    MakeDirectory(watched / "新建文件夹");
+    ASSERT_TRUE(WaitForRows(1));
+    EXPECT_THAT(Rows(), ElementsAre("0|目录|新建|新建文件夹"));
+}
+
+TEST_F(WatchTest, DeletedFileShowsAsDirectory) {
+    WriteTextFile(watched / "gone.txt", "x");
+    SetOnly({&form->ckMonitorFileName});
+    StartWatching(watched.path());
+    ASSERT_TRUE(DeleteFileW(win::Widen(watched / "gone.txt").c_str()));
+    ASSERT_TRUE(WaitForRows(1));
+    EXPECT_THAT(Rows(), ElementsAre("1|目录|删除|gone.txt"));
+}
+
+TEST_F(WatchTest, RenameIsTwoRows) {
+    WriteTextFile(watched / "old.txt", "x");
+    SetOnly({&form->ckMonitorFileName});
+    StartWatching(watched.path());
+    ASSERT_TRUE(MoveFileW(win::Widen(watched / "old.txt").c_str(), win::Widen(watched / "new.txt").c_str()));
+    ASSERT_TRUE(WaitForRows(2));
+    EXPECT_THAT(Rows(), ElementsAre("3|目录|更名|old.txt", "4|文件|更名为|new.txt"));
+}
+
+TEST_F(WatchTest, SubdirectoryOnlyWithSubtreeBox) {
+    MakeDirectory(watched / "sub");
+    for (const bool subtree : {false, true}) {
+        SCOPED_TRACE(subtree);
+        SetOnly({&form->ckMonitorFileName});
+        form->ckWatchSubTree.SetChecked(subtree);
+        StartWatching(watched.path());
+        const std::string name = subtree ? "deep.txt" : "shallow.txt";
+        WriteTextFile(watched / ("sub\\" + name), "x");
+        WriteTextFile(watched / ("top-" + name), "x");  // a marker that always arrives
+        ASSERT_TRUE(PumpUntil([&] {
+            for (const std::string& row : Rows()) {
+                if (row.find("top-") != std::string::npos) return true;
+            }
+            return false;
+        }));
+        PumpFor(300);
+        if (subtree) {
+            EXPECT_THAT(Rows(), ElementsAre("0|文件|新建|sub\\deep.txt", "0|文件|新建|top-deep.txt"));
+        } else {
+            EXPECT_THAT(Rows(), ElementsAre("0|文件|新建|top-shallow.txt"));
+        }
+        form->bStop.Click();
+    }
+}
+
+TEST_F(WatchTest, UnicodeNameStaysExact) {
+    SetOnly({&form->ckMonitorFileName});
+    StartWatching(watched.path());
+    const std::string name = "报告 \xF0\x9F\x98\x80 \xC3\xBF.txt";  // an emoji and ÿ have no GBK form
+    WriteTextFile(watched / name, "x");
+    ASSERT_TRUE(WaitForRows(1));
+    EXPECT_THAT(Rows(), ElementsAre("0|文件|新建|" + name));
+}
+
+TEST_F(WatchTest, NoEventBoxOpensNothing) {
+    SetOnly({});
+    form->ckWatchSubTree.SetChecked(true);
+    form->ePath.SetText(watched.path());
+    form->bStart.Click();
+    EXPECT_FALSE(form->Watching());
+    ASSERT_EQ(ui.messages.size(), 1u);
+    EXPECT_EQ(ui.messages[0].text, "未选择监视选项!");
+    EXPECT_TRUE(form->bStart.Enabled());
+    EXPECT_FALSE(form->bStop.Enabled());
+    EXPECT_EQ(ui.beeps, 0);
+}
+
+TEST_F(WatchTest, MissingPathShowsSystemTextAndKeepsStart) {
+    form->ePath.SetText(watched / "does-not-exist");
+    form->bStart.Click();
+    EXPECT_FALSE(form->Watching());
+    EXPECT_EQ(ui.beeps, 1);
+    ASSERT_EQ(ui.messages.size(), 1u);
+    EXPECT_EQ(ui.messages[0].text, win::SystemErrorText(ERROR_FILE_NOT_FOUND));
+    EXPECT_TRUE(form->bStart.Enabled());
+    EXPECT_TRUE(form->ePath.Enabled());
+}
+
+TEST_F(WatchTest, StartClearsListAndDisablesControls) {
+    SetOnly({&form->ckMonitorFileName});
+    StartWatching(watched.path());
+    WriteTextFile(watched / "a.txt", "x");
+    ASSERT_TRUE(WaitForRows(1));
+    form->bStop.Click();
+    form->bStart.Click();
+    EXPECT_TRUE(form->Events().empty());
+    EXPECT_FALSE(form->bStart.Enabled());
+    EXPECT_FALSE(form->ePath.Enabled());
+    EXPECT_TRUE(form->bStop.Enabled());
+}
+
+TEST_F(WatchTest, StopWhileChangesKeepArriving) {
+    SetOnly({&form->ckMonitorFileName});
+    StartWatching(watched.path());
+    std::atomic<bool> writing{true};
+    std::atomic<int> written{0};
+    std::thread writer([&] {
+        while (writing) WriteTextFile(watched / ("f" + std::to_string(written++) + ".txt"), "x");
+    });
+    ASSERT_TRUE(WaitForRows(20));
+    form->bStop.Click();
+    EXPECT_FALSE(form->Watching());
+    EXPECT_TRUE(form->bStart.Enabled());
+    EXPECT_FALSE(form->bStop.Enabled());
+    const size_t rowsAtStop = form->Events().size();
+    PumpFor(300);
+    writing = false;
+    writer.join();
+    EXPECT_EQ(form->Events().size(), rowsAtStop) << "rows after Stop";
+    // Every row is a file written, in order.
+    for (size_t i = 0; i < rowsAtStop; ++i) {
+        ASSERT_EQ(form->Events().Text(i, EventStore::kName), "f" + std::to_string(i) + ".txt");
+    }
+}
+
+TEST_F(WatchTest, RemovedDirectoryEndsTheWatch) {
+    const std::string doomed = watched / "doomed";
+    MakeDirectory(doomed);
+    SetOnly({&form->ckMonitorFileName});
+    StartWatching(doomed);
+    ASSERT_TRUE(RemoveDirectoryW(win::Widen(doomed).c_str())) << GetLastError();
+    WriteTextFile(watched / "after.txt", "x");
+    if (!PumpUntil([&] { return !form->Watching(); }, 3000)) {
+        GTEST_SKIP() << "this system keeps reading a removed directory without an error";
+    }
+    EXPECT_TRUE(form->bStart.Enabled());
+    ASSERT_FALSE(ui.messages.empty());
+    EXPECT_THAT(ui.messages.back().text, testing::StartsWith("监视已停止: "));
+}
+
+}  // namespace
+}  // namespace vemora::test
