@@ -15,7 +15,9 @@ bool IsOwnLogRecord(std::string_view fullPath, std::string_view logFileName) {
     return !logFileName.empty() && fullPath.substr(0, logFileName.size()) == logFileName;
 }
 
-std::string LogDirectory(std::string_view appDir) { return std::string(appDir) + "Log"; }
+std::string LogDirectory(std::string_view appDir) {
+    return std::string(appDir) + "Log";
+}
 
 std::string DailyLogPath(std::string_view appDir, const LocalTime& now) {
     return LogDirectory(appDir) + "\\" + FormatDateTime("yyyyMMdd", now) + ".log";

@@ -17,7 +17,8 @@ void EventStore::Append(const EventRow& row) {
         chunks_.push_back(std::move(chunk));
     }
     Chunk& chunk = chunks_.back();
-    Record record{static_cast<uint32_t>(chunks_.size() - 1), static_cast<uint32_t>(chunk.used), {}, row.image};
+    Record record{
+        static_cast<uint32_t>(chunks_.size() - 1), static_cast<uint32_t>(chunk.used), {}, row.image};
     for (int i = 0; i < kFieldCount; ++i) {
         std::memcpy(chunk.data.get() + chunk.used, fields[i]->data(), fields[i]->size());
         chunk.used += fields[i]->size();

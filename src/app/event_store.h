@@ -14,7 +14,7 @@
 namespace vemora {
 
 class EventStore {
-public:
+  public:
     enum Field { kTime, kType, kAction, kName, kFieldCount };
 
     void Append(const EventRow& row);
@@ -29,7 +29,7 @@ public:
     // Bytes held beyond the text itself (row records and unused chunk space), for measurements.
     size_t OverheadBytes() const;
 
-private:
+  private:
     struct Record {
         uint32_t chunk;
         uint32_t offset;

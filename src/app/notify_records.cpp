@@ -11,14 +11,15 @@ namespace {
 constexpr size_t kHeaderSize = 12;
 
 uint32_t ReadU32(const std::byte* p) {
-    return static_cast<uint32_t>(p[0]) | static_cast<uint32_t>(p[1]) << 8 | static_cast<uint32_t>(p[2]) << 16 |
-           static_cast<uint32_t>(p[3]) << 24;
+    return static_cast<uint32_t>(p[0]) | static_cast<uint32_t>(p[1]) << 8 |
+           static_cast<uint32_t>(p[2]) << 16 | static_cast<uint32_t>(p[3]) << 24;
 }
 
 std::string DecodeName(const std::byte* p, size_t bytes) {
     std::u16string units(bytes / 2, u'\0');
     for (size_t i = 0; i < units.size(); ++i) {
-        units[i] = static_cast<char16_t>(static_cast<unsigned>(p[2 * i]) | static_cast<unsigned>(p[2 * i + 1]) << 8);
+        units[i] =
+            static_cast<char16_t>(static_cast<unsigned>(p[2 * i]) | static_cast<unsigned>(p[2 * i + 1]) << 8);
     }
     return Utf16ToUtf8(units);
 }
@@ -43,7 +44,8 @@ std::vector<ChangeRecord> ProcessNotifications(const std::byte* data, size_t siz
         const uint32_t action = ReadU32(record + 4);
         // A name never reaches into the next record or past the data.
         const size_t extent = next != 0 && next <= size - offset ? next : size - offset;
-        const size_t nameBytes = extent < kHeaderSize ? 0 : std::min<size_t>(ReadU32(record + 8), extent - kHeaderSize);
+        const size_t nameBytes =
+            extent < kHeaderSize ? 0 : std::min<size_t>(ReadU32(record + 8), extent - kHeaderSize);
         records.push_back({ActionName(action), DecodeName(record + kHeaderSize, nameBytes)});
         if (next == 0 || next > size - offset) break;
         offset += next;

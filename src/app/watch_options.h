@@ -7,10 +7,10 @@
 namespace vemora {
 
 struct EventBox {
-    const char* name;     // control name
-    int tag;              // its setting number
+    const char* name;  // control name
+    int tag;           // its setting number
     const char* caption;
-    uint32_t filterBit;   // FILE_NOTIFY_CHANGE_*
+    uint32_t filterBit;  // FILE_NOTIFY_CHANGE_*
 };
 
 // In the order their bits are added to the filter.

@@ -5,9 +5,9 @@ namespace vemora {
 
 struct LocalTime {
     int year = 1900;
-    int month = 1;   // 1..12
-    int day = 1;     // 1..31
-    int hour = 0;    // 0..23
+    int month = 1;  // 1..12
+    int day = 1;    // 1..31
+    int hour = 0;   // 0..23
     int minute = 0;
     int second = 0;
 

@@ -10,7 +10,7 @@ namespace vemora::win {
 
 template <typename T, typename Traits>
 class UniqueResource {
-public:
+  public:
     UniqueResource() = default;
     explicit UniqueResource(T value) : value_(value) {}
     UniqueResource(UniqueResource&& other) noexcept : value_(other.release()) {}
@@ -30,7 +30,7 @@ public:
         value_ = value;
     }
 
-private:
+  private:
     T value_ = Traits::Invalid();
 };
 

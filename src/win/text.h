@@ -10,7 +10,7 @@ namespace vemora::win {
 std::wstring Widen(std::string_view utf8);
 std::string Narrow(std::wstring_view utf16);
 
-std::string ToAnsi(std::string_view utf8);    // characters outside the code page become '?'
+std::string ToAnsi(std::string_view utf8);  // characters outside the code page become '?'
 std::string FromAnsi(std::string_view ansi);
 
 }  // namespace vemora::win

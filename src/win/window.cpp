@@ -4,7 +4,9 @@
 
 namespace vemora::win {
 
-Window::~Window() { Destroy(); }
+Window::~Window() {
+    Destroy();
+}
 
 void Window::Destroy() {
     if (hwnd_ && IsWindow(hwnd_)) DestroyWindow(hwnd_);
@@ -27,7 +29,8 @@ bool Window::Create(const wchar_t* className, const wchar_t* title, DWORD style,
         wc.style = CS_DBLCLKS;
         if (!RegisterClassExW(&wc)) return false;
     }
-    return CreateWindowExW(exStyle, className, title, style, x, y, w, h, parent, nullptr, instance, this) != nullptr;
+    return CreateWindowExW(exStyle, className, title, style, x, y, w, h, parent, nullptr, instance, this) !=
+           nullptr;
 }
 
 LRESULT Window::HandleMessage(UINT msg, WPARAM wp, LPARAM lp) {

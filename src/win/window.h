@@ -8,7 +8,7 @@
 namespace vemora::win {
 
 class Window {
-public:
+  public:
     Window() = default;
     Window(const Window&) = delete;
     Window& operator=(const Window&) = delete;
@@ -16,16 +16,16 @@ public:
 
     HWND hwnd() const { return hwnd_; }
 
-protected:
+  protected:
     // Registers the class on first use; style and exStyle as for CreateWindowEx.
-    bool Create(const wchar_t* className, const wchar_t* title, DWORD style, DWORD exStyle, int x, int y, int w,
-                int h, HWND parent, HICON icon = nullptr);
+    bool Create(const wchar_t* className, const wchar_t* title, DWORD style, DWORD exStyle, int x, int y,
+                int w, int h, HWND parent, HICON icon = nullptr);
     void Destroy();
 
     virtual LRESULT HandleMessage(UINT msg, WPARAM wp, LPARAM lp);
     LRESULT Default(UINT msg, WPARAM wp, LPARAM lp) { return DefWindowProcW(hwnd_, msg, wp, lp); }
 
-private:
+  private:
     static LRESULT CALLBACK Proc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp);
     HWND hwnd_ = nullptr;
 };
@@ -36,7 +36,7 @@ bool ReflectToControl(UINT msg, WPARAM wp, LPARAM lp, LRESULT& result);
 
 // A plain child window that only holds other controls (panels, tab pages).
 class ContainerWindow : public Window {
-public:
+  public:
     bool Create(HWND parent, int x, int y, int w, int h, DWORD exStyle = WS_EX_CONTROLPARENT);
 };
 

@@ -11,7 +11,8 @@ const EventRow kOverflow{kNoImage, "2026/3/7 14:05:10", "目录", "", ""};
 TEST(FormatEventLine, FiveFieldsSeparatedByQuestionMarks) {
     EXPECT_EQ(FormatEventLine(kCreated), "0?2026/3/7 14:05:09?文件?新建?a.txt");
     EXPECT_EQ(FormatEventLine(kOverflow), "-1?2026/3/7 14:05:10?目录??");
-    EXPECT_EQ(FormatEventLine({4, "2026/3/7", "文件", "更名为", "sub\\b.txt"}), "4?2026/3/7?文件?更名为?sub\\b.txt");
+    EXPECT_EQ(FormatEventLine({4, "2026/3/7", "文件", "更名为", "sub\\b.txt"}),
+              "4?2026/3/7?文件?更名为?sub\\b.txt");
 }
 
 TEST(ParseEventLine, ReadsWhatFormatWrites) {

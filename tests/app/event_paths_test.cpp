@@ -22,7 +22,7 @@ TEST(IsOwnLogRecord, PrefixByteForByte) {
         {"C:\\app\\Log\\20260307.log", log.c_str(), true},
         {"C:\\app\\Log\\20260307.logx", log.c_str(), true},  // the prefix rule, as the log writer sees it
         {"C:\\app\\Log\\20260306.log", log.c_str(), false},
-        {"C:\\app\\Log", log.c_str(), false},                 // the directory itself is shown
+        {"C:\\app\\Log", log.c_str(), false},                // the directory itself is shown
         {"c:\\app\\log\\20260307.log", log.c_str(), false},  // letter case counts
         {"C:\\app\\Log\\20260307.log", "", false},
     };

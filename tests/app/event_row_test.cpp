@@ -13,9 +13,9 @@ TEST(MapAction, ImagesAndTexts) {
         int image;
         const char* text;
     } cases[] = {
-        {"ADDED", 0, "新建"},     {"DELETED", 1, "删除"},   {"MODIFIED", 2, "修改"}, {"RENAME...", 3, "更名"},
-        {"RENAMED", 4, "更名为"}, {"", kNoImage, ""},       {"added", kNoImage, "added"},
-        {"RENAME", kNoImage, "RENAME"},
+        {"ADDED", 0, "新建"},         {"DELETED", 1, "删除"},         {"MODIFIED", 2, "修改"},
+        {"RENAME...", 3, "更名"},     {"RENAMED", 4, "更名为"},       {"", kNoImage, ""},
+        {"added", kNoImage, "added"}, {"RENAME", kNoImage, "RENAME"},
     };
     for (const auto& c : cases) {
         const MappedAction mapped = MapAction(c.name);

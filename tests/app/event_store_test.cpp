@@ -29,7 +29,8 @@ TEST(EventStore, ViewsStayValidWhileAppending) {
     EventStore store;
     store.Append({0, "time", "文件", "新建", "first"});
     const std::string_view first = store.Text(0, EventStore::kName);
-    for (int i = 0; i < 100000; ++i) store.Append({0, "2026/3/7 14:05:09", "文件", "新建", "file" + std::to_string(i)});
+    for (int i = 0; i < 100000; ++i)
+        store.Append({0, "2026/3/7 14:05:09", "文件", "新建", "file" + std::to_string(i)});
     EXPECT_EQ(first, "first");
     EXPECT_EQ(store.Text(100000, EventStore::kName), "file99999");
 }

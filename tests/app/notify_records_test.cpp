@@ -10,7 +10,7 @@ namespace {
 // Builds a batch the way the system lays it out: DWORD-aligned records, the last with
 // a zero next-entry offset.
 class BatchBuilder {
-public:
+  public:
     BatchBuilder& Add(uint32_t action, std::u16string_view name) {
         const size_t start = bytes_.size();
         if (lastRecord_ != kNone) Put32(lastRecord_, static_cast<uint32_t>(start - lastRecord_));
@@ -28,7 +28,7 @@ public:
     }
     std::vector<std::byte>& bytes() { return bytes_; }
 
-private:
+  private:
     static constexpr size_t kNone = ~size_t{0};
     void Put32(size_t at, uint32_t v) {
         for (int i = 0; i < 4; ++i) bytes_[at + i] = std::byte(v >> (8 * i));
@@ -41,7 +41,9 @@ std::vector<ChangeRecord> Decode(const std::vector<std::byte>& bytes) {
     return ProcessNotifications(bytes.data(), bytes.size());
 }
 
-MATCHER_P2(Record, action, name, "") { return arg.action == action && arg.name == name; }
+MATCHER_P2(Record, action, name, "") {
+    return arg.action == action && arg.name == name;
+}
 
 TEST(ProcessNotifications, MultiRecordBatchInOrder) {
     BatchBuilder batch;
@@ -85,8 +87,18 @@ TEST(ProcessNotifications, HostileBatchesStayInBounds) {
         void (*corrupt)(std::vector<std::byte>&);
         size_t records;
     } cases[] = {
-        {"name longer than the data", [](auto& b) { b[8] = std::byte(0xFF); b[9] = std::byte(0xFF); }, 2},
-        {"next offset past the end", [](auto& b) { b[0] = std::byte(0xF0); b[1] = std::byte(0xFF); }, 1},
+        {"name longer than the data",
+         [](auto& b) {
+             b[8] = std::byte(0xFF);
+             b[9] = std::byte(0xFF);
+         },
+         2},
+        {"next offset past the end",
+         [](auto& b) {
+             b[0] = std::byte(0xF0);
+             b[1] = std::byte(0xFF);
+         },
+         1},
         {"truncated header", [](auto& b) { b.resize(7); }, 0},
         {"last name cut short", [](auto& b) { b.resize(b.size() - 1); }, 2},
         {"last header cut short", [](auto& b) { b.resize(40); }, 1},
@@ -104,9 +116,9 @@ TEST(ProcessNotifications, HostileBatchesStayInBounds) {
 }
 
 TEST(ActionName, CodesOutsideTheTableAreEmpty) {
-    const std::pair<uint32_t, const char*> cases[] = {
-        {0, ""}, {1, "ADDED"}, {2, "DELETED"}, {3, "MODIFIED"}, {4, "RENAME..."}, {5, "RENAMED"}, {6, ""},
-        {0xFFFFFFFF, ""}};
+    const std::pair<uint32_t, const char*> cases[] = {{0, ""},         {1, "ADDED"},     {2, "DELETED"},
+                                                      {3, "MODIFIED"}, {4, "RENAME..."}, {5, "RENAMED"},
+                                                      {6, ""},         {0xFFFFFFFF, ""}};
     for (const auto& [code, name] : cases) EXPECT_STREQ(ActionName(code), name) << code;
 }
 

@@ -23,7 +23,9 @@ INSTANTIATE_TEST_SUITE_P(Names, UtfRoundTrip,
                                          UtfCase{u"\u00e9t\u00e9", "\xc3\xa9t\xc3\xa9"},
                                          UtfCase{u"\U0001F600.png", "\xf0\x9f\x98\x80.png"},
                                          // Unpaired surrogates are legal in file names and must survive.
-                                         UtfCase{std::u16string{u'a', char16_t(0xD800), u'b'}, "a\xed\xa0\x80" "b"},
+                                         UtfCase{std::u16string{u'a', char16_t(0xD800), u'b'},
+                                                 "a\xed\xa0\x80"
+                                                 "b"},
                                          UtfCase{std::u16string{char16_t(0xDC01)}, "\xed\xb0\x81"}));
 
 TEST(Utf8ToUtf16, ReplacesMalformedBytes) {

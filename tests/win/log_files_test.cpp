@@ -14,7 +14,7 @@ using testing::HasSubstr;
 using testing::StartsWith;
 
 class LogFilesTest : public FormFixture {
-protected:
+  protected:
     std::string TodaysLog() const { return DailyLogPath(form->AppDir(), LocalNow()); }
 };
 
@@ -27,8 +27,8 @@ TEST_F(LogFilesTest, FirstEventCreatesLogDirectoryAndTodaysFile) {
     ASSERT_TRUE(WaitForRows(1));
     EXPECT_EQ(form->LogFileName(), TodaysLog());
     const std::string log = ReadTextFile(TodaysLog());
-    const std::string line = win::ToAnsi("0?" + std::string(form->Events().Text(0, EventStore::kTime)) +
-                                         "?文件?新建?a.txt\r\n");
+    const std::string line =
+        win::ToAnsi("0?" + std::string(form->Events().Text(0, EventStore::kTime)) + "?文件?新建?a.txt\r\n");
     EXPECT_THAT(log, StartsWith(line));
 }
 
@@ -36,8 +36,8 @@ TEST_F(LogFilesTest, LogBytesAreInTheAnsiCodePage) {
     ASSERT_EQ(GetACP(), 936u) << "the tests run with the Chinese locale";
     form->AddEvent("ADDED", "报告.txt");
     const std::string log = ReadTextFile(TodaysLog());
-    // 文件 = CE C4 BC FE, 新建 = D0 C2 BD A8, 报告 = B1 A8 B8 E6 in GBK.
-    EXPECT_THAT(log, HasSubstr("?\xCE\xC4\xBC\xFE?\xD0\xC2\xBD\xA8?\xB1\xA8\xB8\xE6.txt\r\n"));
+    // 目录 = C4 BF C2 BC, 新建 = D0 C2 BD A8, 报告 = B1 A8 B8 E6 in GBK (no such file: a directory).
+    EXPECT_THAT(log, HasSubstr("?\xC4\xBF\xC2\xBC?\xD0\xC2\xBD\xA8?\xB1\xA8\xB8\xE6.txt\r\n"));
 }
 
 TEST_F(LogFilesTest, SaveThreeRowsThenOpenRestoresThem) {
@@ -81,7 +81,7 @@ TEST_F(LogFilesTest, OpenOfUnreadableFileKeepsTheList) {
     form->AddEvent("ADDED", "kept.txt");
     ui.fileAnswer = win::Widen(watched / "missing.log");
     form->OpenItemClick();
-    EXPECT_THAT(Rows(), ElementsAre("0|文件|新建|kept.txt"));
+    EXPECT_THAT(Rows(), ElementsAre("0|目录|新建|kept.txt"));
     ASSERT_EQ(ui.messages.size(), 1u);
     EXPECT_THAT(ui.messages[0].text, HasSubstr("missing.log"));
 }
@@ -98,6 +98,7 @@ TEST_F(LogFilesTest, CancelledDialogsDoNothing) {
 
 TEST_F(LogFilesTest, FailingLogToldOnceUntilAWriteSucceeds) {
     const std::string logDir = form->AppDir() + "Log";
+    MakeDirectory(form->AppDir());
     WriteTextFile(logDir, "a file where the Log directory belongs");
     for (const char* name : {"a", "b", "c"}) form->AddEvent("ADDED", name);
     EXPECT_EQ(form->Events().size(), 3u) << "rows stay";

@@ -15,7 +15,7 @@ using testing::ElementsAre;
 using testing::IsEmpty;
 
 class WatchTest : public FormFixture {
-protected:
+  protected:
     void SetUp() override {
         FormFixture::SetUp();
         form->ckSetAutoSave.SetChecked(false);  // rows only; the log has its own tests
@@ -57,26 +57,24 @@ TEST_F(WatchTest, RenameIsTwoRows) {
 }
 
 TEST_F(WatchTest, SubdirectoryOnlyWithSubtreeBox) {
-    MakeDirectory(watched / "sub");
     for (const bool subtree : {false, true}) {
         SCOPED_TRACE(subtree);
-        SetOnly({&form->ckMonitorFileName});
+        SetOnly({&form->ckMonitorFileName, &form->ckMonitorDirName});
         form->ckWatchSubTree.SetChecked(subtree);
         StartWatching(watched.path());
-        const std::string name = subtree ? "deep.txt" : "shallow.txt";
-        WriteTextFile(watched / ("sub\\" + name), "x");
-        WriteTextFile(watched / ("top-" + name), "x");  // a marker that always arrives
-        ASSERT_TRUE(PumpUntil([&] {
-            for (const std::string& row : Rows()) {
-                if (row.find("top-") != std::string::npos) return true;
-            }
-            return false;
-        }));
+        // Made during the watch: Wine watches only subdirectories it sees created.
+        const std::string sub = subtree ? "deep" : "shallow";
+        MakeDirectory(watched / sub);
+        ASSERT_TRUE(WaitForRows(1));
+        WriteTextFile(watched / (sub + "\\f.txt"), "x");
+        WriteTextFile(watched / (sub + "-marker.txt"), "x");  // always reported, and after the other
+        ASSERT_TRUE(PumpUntil([&] { return Rows().back().ends_with("-marker.txt"); }));
         PumpFor(300);
         if (subtree) {
-            EXPECT_THAT(Rows(), ElementsAre("0|文件|新建|sub\\deep.txt", "0|文件|新建|top-deep.txt"));
+            EXPECT_THAT(Rows(), ElementsAre("0|目录|新建|deep", "0|文件|新建|deep\\f.txt",
+                                            "0|文件|新建|deep-marker.txt"));
         } else {
-            EXPECT_THAT(Rows(), ElementsAre("0|文件|新建|top-shallow.txt"));
+            EXPECT_THAT(Rows(), ElementsAre("0|目录|新建|shallow", "0|文件|新建|shallow-marker.txt"));
         }
         form->bStop.Click();
     }

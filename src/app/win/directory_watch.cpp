@@ -12,13 +12,15 @@ constexpr DWORD kCancelWaitMs = 5000;
 DirectoryWatch::DirectoryWatch(HWND window, UINT notifyMessage)
     : window_(window), notifyMessage_(notifyMessage), buffer_(new DWORD[kBufferSize / sizeof(DWORD)]) {}
 
-DirectoryWatch::~DirectoryWatch() { Stop(); }
+DirectoryWatch::~DirectoryWatch() {
+    Stop();
+}
 
 DirectoryWatch::StartResult DirectoryWatch::Start(const std::wstring& path, DWORD filter, bool watchSubtree) {
     Stop();
     dirHandle_.reset(CreateFileW(path.c_str(), FILE_LIST_DIRECTORY,
-                                 FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr, OPEN_EXISTING,
-                                 FILE_FLAG_BACKUP_SEMANTICS | FILE_FLAG_OVERLAPPED, nullptr));
+                                 FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
+                                 OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS | FILE_FLAG_OVERLAPPED, nullptr));
     if (!dirHandle_) return {StartResult::kOpenFailed, GetLastError()};
 
     const auto key = reinterpret_cast<ULONG_PTR>(this);  // never the stop key

@@ -22,7 +22,7 @@ class DirectoryWatch;
 
 // The worker: created suspended, started by Resume, joined by the watch.
 class TWaitThread {
-public:
+  public:
     explicit TWaitThread(DirectoryWatch& watch) : watch_(watch) {}
     ~TWaitThread() { WaitFor(); }
     void Resume() { thread_ = std::thread(&TWaitThread::Execute, this); }
@@ -30,14 +30,14 @@ public:
         if (thread_.joinable()) thread_.join();
     }
 
-private:
+  private:
     void Execute();
     DirectoryWatch& watch_;
     std::thread thread_;
 };
 
 class DirectoryWatch {
-public:
+  public:
     // 64 KB: the largest buffer a read over the network accepts.
     static constexpr DWORD kBufferSize = 64 * 1024;
 
@@ -69,7 +69,7 @@ public:
 
     std::vector<Completed> TakeCompleted();
 
-private:
+  private:
     friend class TWaitThread;
 
     bool IssueRead();
@@ -79,14 +79,14 @@ private:
     const HWND window_;
     const UINT notifyMessage_;
 
-    win::UniqueFile dirHandle_;        // FDirHandle
-    win::UniqueHandle port_;           // FCompletionPort
+    win::UniqueFile dirHandle_;  // FDirHandle
+    win::UniqueHandle port_;     // FCompletionPort
     win::UniqueHandle readDone_;
     OVERLAPPED overlapped_{};          // FOverlapped
     std::unique_ptr<DWORD[]> buffer_;  // FBuffer, DWORD-aligned
     DWORD notifyFilter_ = 0;           // FNotifyFilter
     std::atomic<bool> watchSubtree_{false};
-    bool readPending_ = false;         // the worker's while it runs
+    bool readPending_ = false;                 // the worker's while it runs
     std::unique_ptr<TWaitThread> waitThread_;  // FWaitThread
 
     std::mutex mutex_;

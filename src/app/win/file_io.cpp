@@ -63,7 +63,8 @@ DWORD ReadFileContents(const std::wstring& path, std::string& bytes) {
     size_t filled = 0;
     while (filled < bytes.size()) {
         DWORD read = 0;
-        if (!ReadFile(file.get(), bytes.data() + filled, static_cast<DWORD>(bytes.size() - filled), &read, nullptr)) {
+        if (!ReadFile(file.get(), bytes.data() + filled, static_cast<DWORD>(bytes.size() - filled), &read,
+                      nullptr)) {
             return GetLastError();
         }
         if (read == 0) break;
@@ -80,7 +81,8 @@ bool IsExistingFile(const std::wstring& path) {
     FILETIME local{};
     WORD dosDate = 0;
     WORD dosTime = 0;
-    return FileTimeToLocalFileTime(&data.ftLastWriteTime, &local) && FileTimeToDosDateTime(&local, &dosDate, &dosTime);
+    return FileTimeToLocalFileTime(&data.ftLastWriteTime, &local) &&
+           FileTimeToDosDateTime(&local, &dosDate, &dosTime);
 }
 
 }  // namespace vemora

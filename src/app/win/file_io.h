@@ -10,7 +10,7 @@
 namespace vemora {
 
 DWORD CreateDirectoryTree(const std::wstring& path);
-DWORD AppendToFile(const std::wstring& path, std::string_view bytes);      // creates the file when missing
+DWORD AppendToFile(const std::wstring& path, std::string_view bytes);  // creates the file when missing
 DWORD ReplaceFileContents(const std::wstring& path, std::string_view bytes);
 DWORD ReadFileContents(const std::wstring& path, std::string& bytes);
 bool DirectoryExists(const std::wstring& path);

@@ -60,11 +60,11 @@ bool TFormVemora::FormCreate() {
     RECT work{};
     SystemParametersInfoW(SPI_GETWORKAREA, 0, &work, 0);
     const HINSTANCE instance = GetModuleHandleW(nullptr);
-    appIcon_.reset(static_cast<HICON>(LoadImageW(instance, MAKEINTRESOURCEW(IDI_VEMORA), IMAGE_ICON, 0, 0,
-                                                 LR_DEFAULTSIZE)));
+    appIcon_.reset(static_cast<HICON>(
+        LoadImageW(instance, MAKEINTRESOURCEW(IDI_VEMORA), IMAGE_ICON, 0, 0, LR_DEFAULTSIZE)));
     if (!Create(L"TFormVemora", L"Vemora V$V$(目录监视专家)", kStyle, kExStyle,
-                work.left + (work.right - work.left - width) / 2, work.top + (work.bottom - work.top - height) / 2,
-                width, height, nullptr, appIcon_.get())) {
+                work.left + (work.right - work.left - width) / 2,
+                work.top + (work.bottom - work.top - height) / 2, width, height, nullptr, appIcon_.get())) {
         return false;
     }
 
@@ -77,7 +77,8 @@ bool TFormVemora::FormCreate() {
     CreateControls();
     FLoading = false;
 
-    SetWindowTextW(hwnd(), win::Widen(ReplaceVersionTag(win::Narrow(L"Vemora V$V$(目录监视专家)"), kVersion)).c_str());
+    SetWindowTextW(
+        hwnd(), win::Widen(ReplaceVersionTag(win::Narrow(L"Vemora V$V$(目录监视专家)"), kVersion)).c_str());
     Label2.SetText(ReplaceVersionTag(Label2.Text(), kVersion));
     return true;
 }
@@ -102,8 +103,9 @@ void TFormVemora::ReadLocaleFormats() {
 
 void TFormVemora::CreateControls() {
     const HINSTANCE instance = GetModuleHandleW(nullptr);
-    font_.reset(CreateFontW(-Scale(11), 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE, DEFAULT_CHARSET, OUT_DEFAULT_PRECIS,
-                            CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, DEFAULT_PITCH, L"Arial"));
+    font_.reset(CreateFontW(-Scale(11), 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE, DEFAULT_CHARSET,
+                            OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, DEFAULT_PITCH,
+                            L"Arial"));
     listFont_.reset(CreateFontW(-Scale(11), 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE, DEFAULT_CHARSET,
                                 OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, DEFAULT_PITCH,
                                 L"MS Sans Serif"));
@@ -123,8 +125,8 @@ void TFormVemora::CreateControls() {
     hints_.Add(ePath, "双击显示目录选择对话框");
 
     // Each glyph button shows one image of the strip.
-    const auto glyphButton = [&](win::Button& button, int x, int y, int w, int h, const char* caption, int glyph,
-                                 const char* hint, void (TFormVemora::*click)()) {
+    const auto glyphButton = [&](win::Button& button, int x, int y, int w, int h, const char* caption,
+                                 int glyph, const char* hint, void (TFormVemora::*click)()) {
         button.Create(panel, Scale(x), Scale(y), Scale(w), Scale(h), caption);
         HIMAGELIST one = ImageList_Create(16, 16, ILC_COLOR24 | ILC_MASK, 1, 0);
         HICON icon = ImageList_GetIcon(glyphs_.get(), glyph, ILD_TRANSPARENT);
@@ -156,8 +158,8 @@ void TFormVemora::CreateControls() {
 
     static const win::VirtualListView::Column kColumns[] = {
         {"", 18}, {"时间", 120}, {"类型", 50}, {"动作", 70}, {"名称", LVSCW_AUTOSIZE_USEHEADER}};
-    RzLWMsg.Create(hwnd(), 0, Scale(kPanelHeight), Scale(kClientWidth), Scale(kClientHeight - kPanelHeight - 21),
-                   kColumns, static_cast<int>(std::size(kColumns)));
+    RzLWMsg.Create(hwnd(), 0, Scale(kPanelHeight), Scale(kClientWidth),
+                   Scale(kClientHeight - kPanelHeight - 21), kColumns, static_cast<int>(std::size(kColumns)));
     RzLWMsg.SetFont(listFont_.get());
     RzLWMsg.SetTextColor(RGB(0, 0, 255));
     RzLWMsg.SetImages(ImageMsg.List());
@@ -176,7 +178,8 @@ void TFormVemora::CreateControls() {
     for (win::CheckBox& box : eventBoxes) {
         box.onClick = [this, &box] { ckMonitorFileNameClick(box); };
     }
-    for (win::CheckBox* box : {&ckWatchSubTree, &ckSetAutoSave, &ckSetAutoClear, &ckSetShowTray, &ckSetRember}) {
+    for (win::CheckBox* box :
+         {&ckWatchSubTree, &ckSetAutoSave, &ckSetAutoClear, &ckSetShowTray, &ckSetRember}) {
         box->onClick = [this, box] { ckMonitorFileNameClick(*box); };
     }
     LayOut();
@@ -239,8 +242,8 @@ void TFormVemora::LayOut() {
     const int statusHeight = AppStatusBar.Height();
     const int panelHeight = Scale(kPanelHeight);
     MoveWindow(spSkinPanel1.hwnd(), 0, 0, client.right, panelHeight, TRUE);
-    MoveWindow(RzLWMsg.hwnd(), 0, panelHeight, client.right, std::max(0L, client.bottom - panelHeight - statusHeight),
-               TRUE);
+    MoveWindow(RzLWMsg.hwnd(), 0, panelHeight, client.right,
+               std::max(0L, client.bottom - panelHeight - statusHeight), TRUE);
     RzLWMsg.FitLastColumn();
 }
 
@@ -257,18 +260,34 @@ void TFormVemora::ckMonitorFileNameClick(const win::CheckBox& sender) {
     if (FLoading) return;
     const bool checked = sender.Checked();
     switch (sender.tag) {
-        case 1: case 2: case 3: case 4: case 5: case 6: case 7: case 8:
+        case 1:
+        case 2:
+        case 3:
+        case 4:
+        case 5:
+        case 6:
+        case 7:
+        case 8:
             FEventFlags[sender.tag] = checked;
             break;
         case 9:
             FEventFlags[9] = checked;
             if (watch_) watch_->SetWatchSubtree(checked);
             break;
-        case 11: FAutoSave = checked; break;
-        case 12: FAutoClear = checked; break;
-        case 13: FShowTray = checked; break;
-        case 14: FRemember = checked; break;
-        default: break;
+        case 11:
+            FAutoSave = checked;
+            break;
+        case 12:
+            FAutoClear = checked;
+            break;
+        case 13:
+            FShowTray = checked;
+            break;
+        case 14:
+            FRemember = checked;
+            break;
+        default:
+            break;
     }
 }
 
@@ -277,9 +296,13 @@ void TFormVemora::BTNSelDirClick() {
     SetFocus(ePath.hwnd());
 }
 
-void TFormVemora::BTNHelpClick() { ui_.ShellOpen(hwnd(), L"open", win::Widen(FAppDir + kHelpFileName)); }
+void TFormVemora::BTNHelpClick() {
+    ui_.ShellOpen(hwnd(), L"open", win::Widen(FAppDir + kHelpFileName));
+}
 
-void TFormVemora::BTNUpdateClick() { ui_.ShellOpen(nullptr, nullptr, win::Widen(FUpdateURL)); }
+void TFormVemora::BTNUpdateClick() {
+    ui_.ShellOpen(nullptr, nullptr, win::Widen(FUpdateURL));
+}
 
 bool TFormVemora::FormCloseQuery() {
     return ui_.ShowMessage(hwnd(), FMsgConfirmExit, kApplicationTitle, MB_YESNO | MB_ICONQUESTION) == IDYES;

@@ -22,13 +22,13 @@
 namespace vemora {
 
 struct FormOptions {
-    UiServices* ui = nullptr;  // the system's dialogs when null
+    UiServices* ui = nullptr;   // the system's dialogs when null
     std::string appDir;         // the executable's directory when empty; ends with a backslash
     bool quitOnDestroy = true;  // the application ends with this window
 };
 
 class TFormVemora : public win::Window, private win::VirtualListView::Source {
-public:
+  public:
     explicit TFormVemora(FormOptions options = {});
     ~TFormVemora() override;
 
@@ -39,6 +39,7 @@ public:
     void bStartClick();
     void bStopClick();
     void AddEvent(const std::string& action, const std::string& name);
+    void AppendRow(const EventRow& row);
     void ClearItemClick();
     void MemoPopupMenuPopup();
     void SaveItemClick();
@@ -64,8 +65,8 @@ public:
     win::Button BTNSelDir, BTNHelp, BTNUpdate;
     win::PageControl spSkinPageControl1;
     std::array<win::CheckBox, kEventBoxCount> eventBoxes;  // in kEventBoxes order
-    win::CheckBox &ckMonitorFileName, &ckMonitorDirName, &ckMonitorAttributes, &ckMonitorSize, &ckMonitorLastWrite,
-        &ckMonitorLastAccess, &ckMonitorCreationDate, &ckMonitorSecurity;
+    win::CheckBox &ckMonitorFileName, &ckMonitorDirName, &ckMonitorAttributes, &ckMonitorSize,
+        &ckMonitorLastWrite, &ckMonitorLastAccess, &ckMonitorCreationDate, &ckMonitorSecurity;
     win::CheckBox ckSetAutoSave, ckSetAutoClear, ckSetShowTray, ckSetRember;
     win::Picture Image1;
     win::Label Label1, Label2, Label5, RzURLLabel4, Label6, RzURLLabel1;
@@ -76,10 +77,10 @@ public:
     win::PopupMenu MemoPopupMenu;
     win::ImageStrip ImageMsg;
 
-protected:
+  protected:
     LRESULT HandleMessage(UINT msg, WPARAM wp, LPARAM lp) override;
 
-private:
+  private:
     enum : UINT { kWatchCompleted = WM_APP + 1, kTerminate = WM_APP + 2 };
 
     void CreateControls();
@@ -121,7 +122,6 @@ private:
     bool FRemember = false;
 
     std::unique_ptr<DirectoryWatch> watch_;
-    std::string watchedPath_;
     bool processing_ = false;
     bool logFailing_ = false;
     std::string warning_;

@@ -7,15 +7,19 @@
 
 namespace vemora {
 void TFormVemora::AddEvent(const std::string& action, const std::string& name) {
-    const std::string fullPath = JoinWatchedPath(watchedPath_, name);
+    const std::string fullPath = JoinWatchedPath(ePath.Text(), name);
     if (IsOwnLogRecord(fullPath, FLogFileName)) return;
 
     const MappedAction mapped = MapAction(action);
     const LocalTime now = LocalNow();
     const std::string type = IsExistingFile(win::Widen(fullPath)) ? kTypeFile : kTypeDirectory;
-    events_.Append({mapped.image, TimeText(now, formats_), type, mapped.text, name});
-    RzLWMsg.SetRowCount(events_.size());
+    AppendRow({mapped.image, TimeText(now, formats_), type, mapped.text, name});
     if (FAutoSave) WriteLogLine(mapped.image, type, name, mapped.text, now);
+}
+
+void TFormVemora::AppendRow(const EventRow& row) {
+    events_.Append(row);
+    RzLWMsg.SetRowCount(events_.size());
 }
 
 void TFormVemora::ClearItemClick() {
@@ -30,7 +34,9 @@ void TFormVemora::MemoPopupMenuPopup() {
     MemoPopupMenu.Find("OpenItem").enabled = bStart.Enabled();
 }
 
-int TFormVemora::ImageOf(size_t row) const { return events_.Image(row); }
+int TFormVemora::ImageOf(size_t row) const {
+    return events_.Image(row);
+}
 
 std::wstring TFormVemora::TextOf(size_t row, int column) const {
     if (column < 1 || column > EventStore::kFieldCount) return {};

@@ -12,7 +12,9 @@ namespace {
 
 constexpr char kLogFailing[] = "日志写入失败,监视记录仍显示在列表中";
 
-std::string Quoted(const std::string& path) { return "\"" + path + "\""; }
+std::string Quoted(const std::string& path) {
+    return "\"" + path + "\"";
+}
 
 }  // namespace
 
@@ -52,7 +54,8 @@ void TFormVemora::SaveItemClick() {
 }
 
 void TFormVemora::OpenItemClick() {
-    const std::optional<std::wstring> file = ui_.ChooseOpenFile(hwnd(), {{}, win::Widen(LogDirectory(FAppDir) + "\\")});
+    const std::optional<std::wstring> file =
+        ui_.ChooseOpenFile(hwnd(), {{}, win::Widen(LogDirectory(FAppDir) + "\\")});
     if (!file) return;
     // Read first: a file that cannot be read leaves the list as it was.
     std::string bytes;

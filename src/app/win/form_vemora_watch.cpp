@@ -21,13 +21,13 @@ void TFormVemora::bStartClick() {
     if (!logFailing_) SetWarning({});
 
     const std::string path = ePath.Text();
-    const DirectoryWatch::StartResult started = watch_->Start(win::Widen(path), filter, ckWatchSubTree.Checked());
+    const DirectoryWatch::StartResult started =
+        watch_->Start(win::Widen(path), filter, ckWatchSubTree.Checked());
     if (started.stage == DirectoryWatch::StartResult::kOpenFailed) ui_.Beep();
     if (started.stage != DirectoryWatch::StartResult::kStarted) {
         ShowError(win::SystemErrorText(started.error));
         return;
     }
-    watchedPath_ = path;
     ePath.SetEnabled(false);
     bStart.SetEnabled(false);
     bStop.SetEnabled(true);

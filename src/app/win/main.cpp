@@ -8,15 +8,16 @@
 #include "win/text.h"
 
 int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
-    INITCOMMONCONTROLSEX controls{sizeof(controls), ICC_WIN95_CLASSES | ICC_STANDARD_CLASSES | ICC_TAB_CLASSES |
-                                                        ICC_BAR_CLASSES | ICC_LISTVIEW_CLASSES};
+    INITCOMMONCONTROLSEX controls{sizeof(controls), ICC_WIN95_CLASSES | ICC_STANDARD_CLASSES |
+                                                        ICC_TAB_CLASSES | ICC_BAR_CLASSES |
+                                                        ICC_LISTVIEW_CLASSES};
     InitCommonControlsEx(&controls);
 
     // Held for the whole run: it is what turns later starts away.
     vemora::win::UniqueHandle instanceMutex(CreateMutexW(nullptr, FALSE, L"Vemora"));
     if (GetLastError() == ERROR_ALREADY_EXISTS) {
-        MessageBoxW(nullptr, L"The program already start", vemora::win::Widen(vemora::kApplicationTitle).c_str(),
-                    MB_OK);
+        MessageBoxW(nullptr, L"The program already start",
+                    vemora::win::Widen(vemora::kApplicationTitle).c_str(), MB_OK);
         ReleaseMutex(instanceMutex.get());
         return 0;
     }

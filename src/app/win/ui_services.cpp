@@ -14,7 +14,7 @@ namespace {
 constexpr wchar_t kLogFilter[] = L"Log files (*.log)\0*.log\0";
 
 class SystemUiServices final : public UiServices {
-public:
+  public:
     int ShowMessage(HWND owner, const std::string& text, const std::string& caption, UINT flags) override {
         return MessageBoxW(owner, win::Widen(text).c_str(), win::Widen(caption).c_str(), flags);
     }
@@ -29,7 +29,8 @@ public:
         ofn.lpstrFilter = kLogFilter;
         ofn.lpstrFile = name.data();
         ofn.nMaxFile = static_cast<DWORD>(name.size());
-        ofn.Flags = OFN_EXPLORER | OFN_ENABLESIZING | OFN_HIDEREADONLY | OFN_OVERWRITEPROMPT | OFN_PATHMUSTEXIST;
+        ofn.Flags =
+            OFN_EXPLORER | OFN_ENABLESIZING | OFN_HIDEREADONLY | OFN_OVERWRITEPROMPT | OFN_PATHMUSTEXIST;
         if (!GetSaveFileNameW(&ofn)) return std::nullopt;
         return std::wstring(name.data());
     }
@@ -42,7 +43,8 @@ public:
         ofn.lpstrFile = names.data();
         ofn.nMaxFile = static_cast<DWORD>(names.size());
         ofn.lpstrInitialDir = request.initialDirectory.c_str();
-        ofn.Flags = OFN_EXPLORER | OFN_ENABLESIZING | OFN_HIDEREADONLY | OFN_ALLOWMULTISELECT | OFN_FILEMUSTEXIST;
+        ofn.Flags =
+            OFN_EXPLORER | OFN_ENABLESIZING | OFN_HIDEREADONLY | OFN_ALLOWMULTISELECT | OFN_FILEMUSTEXIST;
         if (!GetOpenFileNameW(&ofn)) return std::nullopt;
         // With several files chosen the buffer holds the folder, then the names: take the first.
         const std::wstring first(names.data());

@@ -10,12 +10,12 @@
 namespace vemora {
 
 struct FileDialogRequest {
-    std::wstring fileName;         // preset name (save)
+    std::wstring fileName;          // preset name (save)
     std::wstring initialDirectory;  // (open)
 };
 
 class UiServices {
-public:
+  public:
     virtual ~UiServices() = default;
     // Returns the button pressed (IDOK, IDYES, ...). Text and caption are UTF-8.
     virtual int ShowMessage(HWND owner, const std::string& text, const std::string& caption, UINT flags) = 0;

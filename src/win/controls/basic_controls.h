@@ -11,7 +11,7 @@
 namespace vemora::win {
 
 class Button : public Control {
-public:
+  public:
     bool Create(HWND parent, int x, int y, int w, int h, std::string_view caption);
     void SetGlyph(HIMAGELIST glyphs);  // the list's first image beside the caption
     void Click();                      // as the user's click: nothing while disabled
@@ -24,7 +24,7 @@ public:
 // Setting Checked from code fires onClick, every time; a user click toggles the state
 // first, so onClick always sees the new value.
 class CheckBox : public Control {
-public:
+  public:
     bool Create(HWND parent, int x, int y, int w, int h, std::string_view caption);
     bool Checked() const { return checked_; }
     void SetChecked(bool checked);
@@ -33,35 +33,35 @@ public:
 
     bool OnCommand(WORD code, LRESULT& result) override;
 
-private:
+  private:
     bool checked_ = false;
 };
 
 class Edit : public Control {
-public:
+  public:
     bool Create(HWND parent, int x, int y, int w, int h);
 
-    std::function<void()> onChange;       // also when the text is set from code
+    std::function<void()> onChange;  // also when the text is set from code
     std::function<void()> onDoubleClick;
 
     bool OnCommand(WORD code, LRESULT& result) override;
 
-protected:
+  protected:
     LRESULT SubclassMessage(UINT msg, WPARAM wp, LPARAM lp) override;
 };
 
 class Label : public Control {
-public:
+  public:
     bool Create(HWND parent, int x, int y, int w, int h, std::string_view caption);
     void SetColor(COLORREF color) { color_ = color; }
     bool OnColor(HDC dc, LRESULT& result) override;
 
-private:
+  private:
     COLORREF color_ = CLR_INVALID;
 };
 
 class Picture : public Control {
-public:
+  public:
     bool Create(HWND parent, int x, int y, int w, int h, HICON icon);
 };
 

@@ -14,12 +14,14 @@ Control::~Control() {
     if (hwnd_ && IsWindow(hwnd_)) DestroyWindow(hwnd_);
 }
 
-Control* Control::FromHwnd(HWND hwnd) { return static_cast<Control*>(GetPropW(hwnd, kControlProperty)); }
+Control* Control::FromHwnd(HWND hwnd) {
+    return static_cast<Control*>(GetPropW(hwnd, kControlProperty));
+}
 
-bool Control::CreateControl(const wchar_t* className, std::string_view text, DWORD style, DWORD exStyle, int x,
-                            int y, int w, int h, HWND parent) {
-    hwnd_ = CreateWindowExW(exStyle, className, Widen(text).c_str(), style | WS_CHILD | WS_VISIBLE, x, y, w, h,
-                            parent, nullptr, GetModuleHandleW(nullptr), nullptr);
+bool Control::CreateControl(const wchar_t* className, std::string_view text, DWORD style, DWORD exStyle,
+                            int x, int y, int w, int h, HWND parent) {
+    hwnd_ = CreateWindowExW(exStyle, className, Widen(text).c_str(), style | WS_CHILD | WS_VISIBLE, x, y, w,
+                            h, parent, nullptr, GetModuleHandleW(nullptr), nullptr);
     if (!hwnd_) return false;
     SetPropW(hwnd_, kControlProperty, this);
     SetWindowSubclass(hwnd_, &Control::SubclassProc, kSubclassId, reinterpret_cast<DWORD_PTR>(this));
@@ -34,15 +36,21 @@ std::string Control::Text() const {
     return Narrow(text);
 }
 
-void Control::SetText(std::string_view text) { SetWindowTextW(hwnd_, Widen(text).c_str()); }
+void Control::SetText(std::string_view text) {
+    SetWindowTextW(hwnd_, Widen(text).c_str());
+}
 
-void Control::SetEnabled(bool enabled) { EnableWindow(hwnd_, enabled); }
+void Control::SetEnabled(bool enabled) {
+    EnableWindow(hwnd_, enabled);
+}
 
 void Control::SetFont(HFONT font) {
     if (font) SendMessageW(hwnd_, WM_SETFONT, reinterpret_cast<WPARAM>(font), TRUE);
 }
 
-LRESULT Control::SubclassMessage(UINT msg, WPARAM wp, LPARAM lp) { return DefSubclassProc(hwnd_, msg, wp, lp); }
+LRESULT Control::SubclassMessage(UINT msg, WPARAM wp, LPARAM lp) {
+    return DefSubclassProc(hwnd_, msg, wp, lp);
+}
 
 LRESULT CALLBACK Control::SubclassProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp, UINT_PTR, DWORD_PTR data) {
     auto* self = reinterpret_cast<Control*>(data);

@@ -15,7 +15,7 @@
 namespace vemora::win {
 
 class Control {
-public:
+  public:
     Control() = default;
     Control(const Control&) = delete;
     Control& operator=(const Control&) = delete;
@@ -39,13 +39,14 @@ public:
     virtual bool OnNotify(const NMHDR& /*header*/, LRESULT& /*result*/) { return false; }
     virtual bool OnColor(HDC /*dc*/, LRESULT& /*result*/) { return false; }
 
-protected:
-    bool CreateControl(const wchar_t* className, std::string_view text, DWORD style, DWORD exStyle, int x, int y,
-                       int w, int h, HWND parent);
+  protected:
+    bool CreateControl(const wchar_t* className, std::string_view text, DWORD style, DWORD exStyle, int x,
+                       int y, int w, int h, HWND parent);
     virtual LRESULT SubclassMessage(UINT msg, WPARAM wp, LPARAM lp);
 
-private:
-    static LRESULT CALLBACK SubclassProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp, UINT_PTR id, DWORD_PTR data);
+  private:
+    static LRESULT CALLBACK SubclassProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp, UINT_PTR id,
+                                         DWORD_PTR data);
     HWND hwnd_ = nullptr;
 };
 

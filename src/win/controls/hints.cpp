@@ -11,8 +11,9 @@ Hints::~Hints() {
 }
 
 bool Hints::Create(HWND owner) {
-    tooltip_ = CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr, WS_POPUP | TTS_ALWAYSTIP | TTS_NOPREFIX, 0, 0,
-                               0, 0, owner, nullptr, GetModuleHandleW(nullptr), nullptr);
+    tooltip_ =
+        CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr, WS_POPUP | TTS_ALWAYSTIP | TTS_NOPREFIX, 0,
+                        0, 0, 0, owner, nullptr, GetModuleHandleW(nullptr), nullptr);
     return tooltip_ != nullptr;
 }
 

@@ -6,7 +6,7 @@
 namespace vemora::win {
 
 class Hints {
-public:
+  public:
     Hints() = default;
     Hints(const Hints&) = delete;
     Hints& operator=(const Hints&) = delete;
@@ -16,7 +16,7 @@ public:
     void Add(const Control& control, std::string_view text);
     std::string TextOf(const Control& control) const;
 
-private:
+  private:
     HWND tooltip_ = nullptr;
 };
 

@@ -53,6 +53,8 @@ HBITMAP ImageStrip::MenuBitmap(int index) const {
     return index >= 0 && index < static_cast<int>(menuBitmaps_.size()) ? menuBitmaps_[index].get() : nullptr;
 }
 
-HICON ImageStrip::Icon(int index) const { return ImageList_GetIcon(list_.get(), index, ILD_TRANSPARENT); }
+HICON ImageStrip::Icon(int index) const {
+    return ImageList_GetIcon(list_.get(), index, ILD_TRANSPARENT);
+}
 
 }  // namespace vemora::win

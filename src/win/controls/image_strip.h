@@ -9,14 +9,14 @@
 namespace vemora::win {
 
 class ImageStrip {
-public:
+  public:
     bool Load(HINSTANCE instance, int bitmapId, int size);
     HIMAGELIST List() const { return list_.get(); }
     int Count() const { return list_ ? ImageList_GetImageCount(list_.get()) : 0; }
     HBITMAP MenuBitmap(int index) const;
     HICON Icon(int index) const;  // caller owns the icon
 
-private:
+  private:
     UniqueImageList list_;
     std::vector<UniqueBitmap> menuBitmaps_;
 };

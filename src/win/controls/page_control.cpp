@@ -7,8 +7,8 @@
 namespace vemora::win {
 
 bool PageControl::Create(HWND parent, int x, int y, int w, int h) {
-    return CreateControl(WC_TABCONTROLW, "", WS_CLIPSIBLINGS | WS_CLIPCHILDREN | WS_TABSTOP, WS_EX_CONTROLPARENT, x,
-                         y, w, h, parent);
+    return CreateControl(WC_TABCONTROLW, "", WS_CLIPSIBLINGS | WS_CLIPCHILDREN | WS_TABSTOP,
+                         WS_EX_CONTROLPARENT, x, y, w, h, parent);
 }
 
 RECT PageControl::PageRect() const {
@@ -34,7 +34,9 @@ ContainerWindow& PageControl::AddPage(std::string_view caption) {
     return *pages_.back();
 }
 
-int PageControl::ActivePage() const { return TabCtrl_GetCurSel(hwnd()); }
+int PageControl::ActivePage() const {
+    return TabCtrl_GetCurSel(hwnd());
+}
 
 void PageControl::SetActivePage(int index) {
     TabCtrl_SetCurSel(hwnd(), index);

@@ -10,7 +10,7 @@
 namespace vemora::win {
 
 class PageControl : public Control {
-public:
+  public:
     bool Create(HWND parent, int x, int y, int w, int h);
     ContainerWindow& AddPage(std::string_view caption);
     int ActivePage() const;
@@ -19,13 +19,13 @@ public:
 
     bool OnNotify(const NMHDR& header, LRESULT& result) override;
 
-private:
+  private:
     RECT PageRect() const;
     std::vector<std::unique_ptr<ContainerWindow>> pages_;
 };
 
 class StatusBar : public Control {
-public:
+  public:
     bool Create(HWND parent);
     void SetPanelText(std::string_view text);  // the one panel filling the bar
     std::string PanelText() const;

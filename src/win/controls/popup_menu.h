@@ -15,7 +15,7 @@ namespace vemora::win {
 class ImageStrip;
 
 class PopupMenu {
-public:
+  public:
     struct Item {
         std::string name;
         std::string caption;  // "-" for a separator
@@ -33,7 +33,7 @@ public:
     // Shows the menu at a screen point and runs the chosen item; returns when it closes.
     void Show(HWND owner, POINT screen);
 
-private:
+  private:
     std::vector<Item> items_;
     const ImageStrip* images_ = nullptr;
 };

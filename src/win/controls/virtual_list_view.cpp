@@ -9,10 +9,12 @@
 
 namespace vemora::win {
 
-bool VirtualListView::Create(HWND parent, int x, int y, int w, int h, const Column* columns, int columnCount) {
-    if (!CreateControl(WC_LISTVIEWW, "",
-                       LVS_REPORT | LVS_OWNERDATA | LVS_SHOWSELALWAYS | LVS_SINGLESEL | WS_TABSTOP | WS_CLIPSIBLINGS,
-                       WS_EX_CLIENTEDGE, x, y, w, h, parent)) {
+bool VirtualListView::Create(HWND parent, int x, int y, int w, int h, const Column* columns,
+                             int columnCount) {
+    if (!CreateControl(
+            WC_LISTVIEWW, "",
+            LVS_REPORT | LVS_OWNERDATA | LVS_SHOWSELALWAYS | LVS_SINGLESEL | WS_TABSTOP | WS_CLIPSIBLINGS,
+            WS_EX_CLIENTEDGE, x, y, w, h, parent)) {
         return false;
     }
     ListView_SetExtendedListViewStyle(hwnd(), LVS_EX_GRIDLINES | LVS_EX_FULLROWSELECT | LVS_EX_DOUBLEBUFFER);
@@ -29,15 +31,21 @@ bool VirtualListView::Create(HWND parent, int x, int y, int w, int h, const Colu
     return true;
 }
 
-void VirtualListView::SetImages(HIMAGELIST images) { ListView_SetImageList(hwnd(), images, LVSIL_SMALL); }
+void VirtualListView::SetImages(HIMAGELIST images) {
+    ListView_SetImageList(hwnd(), images, LVSIL_SMALL);
+}
 
-void VirtualListView::SetTextColor(COLORREF color) { ListView_SetTextColor(hwnd(), color); }
+void VirtualListView::SetTextColor(COLORREF color) {
+    ListView_SetTextColor(hwnd(), color);
+}
 
 void VirtualListView::SetRowCount(size_t rows) {
     ListView_SetItemCountEx(hwnd(), static_cast<int>(rows), LVSICF_NOSCROLL | LVSICF_NOINVALIDATEALL);
 }
 
-size_t VirtualListView::RowCount() const { return static_cast<size_t>(ListView_GetItemCount(hwnd())); }
+size_t VirtualListView::RowCount() const {
+    return static_cast<size_t>(ListView_GetItemCount(hwnd()));
+}
 
 void VirtualListView::FitLastColumn() {
     if (columnCount_ > 0) ListView_SetColumnWidth(hwnd(), columnCount_ - 1, LVSCW_AUTOSIZE_USEHEADER);

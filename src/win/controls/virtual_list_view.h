@@ -10,7 +10,7 @@
 namespace vemora::win {
 
 class VirtualListView : public Control {
-public:
+  public:
     struct Column {
         std::string header;
         int width;  // LVSCW_AUTOSIZE_USEHEADER for the one that fills the rest
@@ -33,10 +33,10 @@ public:
 
     bool OnNotify(const NMHDR& header, LRESULT& result) override;
 
-protected:
+  protected:
     LRESULT SubclassMessage(UINT msg, WPARAM wp, LPARAM lp) override;
 
-private:
+  private:
     const Source* source_ = nullptr;
     int columnCount_ = 0;
 };

@@ -10,7 +10,7 @@
 namespace vemora::test {
 
 class FakeUi : public UiServices {
-public:
+  public:
     struct Message {
         std::string text;
         std::string caption;

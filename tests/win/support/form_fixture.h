@@ -15,12 +15,12 @@
 namespace vemora::test {
 
 class FormFixture : public testing::Test {
-protected:
+  protected:
     void SetUp() override { CreateForm(dirs.path() + "\\app\\"); }
 
+    // The application directory need not exist: the log writer creates it.
     void CreateForm(const std::string& appDir) {
         form.reset();
-        CreateDirectoryW(win::Widen(appDir).c_str(), nullptr);
         form = std::make_unique<TFormVemora>(FormOptions{&ui, appDir, false});
         ASSERT_TRUE(form->FormCreate());
     }
@@ -41,7 +41,8 @@ protected:
         std::vector<std::string> rows;
         const EventStore& events = form->Events();
         for (size_t i = 0; i < events.size(); ++i) {
-            rows.push_back(std::to_string(events.Image(i)) + "|" + std::string(events.Text(i, EventStore::kType)) + "|" +
+            rows.push_back(std::to_string(events.Image(i)) + "|" +
+                           std::string(events.Text(i, EventStore::kType)) + "|" +
                            std::string(events.Text(i, EventStore::kAction)) + "|" +
                            std::string(events.Text(i, EventStore::kName)));
         }
@@ -53,7 +54,7 @@ protected:
         for (win::CheckBox* box : boxes) box->SetChecked(true);
     }
 
-    TestDir dirs;   // holds the application directory and the watched ones
+    TestDir dirs;  // holds the application directory and the watched ones
     TestDir watched;
     FakeUi ui;
     std::unique_ptr<TFormVemora> form;

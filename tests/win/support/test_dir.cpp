@@ -38,14 +38,16 @@ TestDir::TestDir() {
     static std::atomic<int> counter{0};
     wchar_t temp[MAX_PATH] = {};
     GetTempPathW(MAX_PATH, temp);
-    const std::wstring path = std::wstring(temp) + L"vemora-test-" + std::to_wstring(GetCurrentProcessId()) + L"-" +
-                              std::to_wstring(counter++) + L"-" + std::to_wstring(GetTickCount());
+    const std::wstring path = std::wstring(temp) + L"vemora-test-" + std::to_wstring(GetCurrentProcessId()) +
+                              L"-" + std::to_wstring(counter++) + L"-" + std::to_wstring(GetTickCount());
     RemoveTree(path);
     EXPECT_TRUE(CreateDirectoryW(path.c_str(), nullptr)) << GetLastError();
     path_ = win::Narrow(path);
 }
 
-TestDir::~TestDir() { RemoveTree(win::Widen(path_)); }
+TestDir::~TestDir() {
+    RemoveTree(win::Widen(path_));
+}
 
 void WriteTextFile(const std::string& path, const std::string& bytes) {
     ASSERT_EQ(ReplaceFileContents(win::Widen(path), bytes), 0u) << path;
@@ -57,8 +59,12 @@ std::string ReadTextFile(const std::string& path) {
     return bytes;
 }
 
-void MakeDirectory(const std::string& path) { ASSERT_TRUE(CreateDirectoryW(win::Widen(path).c_str(), nullptr)) << path; }
+void MakeDirectory(const std::string& path) {
+    ASSERT_TRUE(CreateDirectoryW(win::Widen(path).c_str(), nullptr)) << path;
+}
 
-bool Exists(const std::string& path) { return GetFileAttributesW(win::Widen(path).c_str()) != INVALID_FILE_ATTRIBUTES; }
+bool Exists(const std::string& path) {
+    return GetFileAttributesW(win::Widen(path).c_str()) != INVALID_FILE_ATTRIBUTES;
+}
 
 }  // namespace vemora::test

@@ -6,7 +6,7 @@
 namespace vemora::test {
 
 class TestDir {
-public:
+  public:
     TestDir();
     ~TestDir();
     TestDir(const TestDir&) = delete;
@@ -15,7 +15,7 @@ public:
     const std::string& path() const { return path_; }  // UTF-8, no trailing backslash
     std::string operator/(const std::string& name) const { return path_ + "\\" + name; }
 
-private:
+  private:
     std::string path_;
 };
 

@@ -1,0 +1,70 @@
+# make run | test | screenshot | bench | fuzz      (see README.md)
+SHELL := /bin/bash
+.DEFAULT_GOAL := run
+.PHONY: run test deps host win32 win64 winrun native-test wine-test e2e-test screenshot bench fuzz images clean
+
+JOBS ?= 2
+CMAKE_GEN := -G Ninja
+# The build this host can execute under Wine: win32, or win64 where the kernel runs no 32-bit code.
+WINRUN = $(shell scripts/wine.sh --arch)
+
+deps:
+	@scripts/install-deps.sh
+
+host: deps
+	@cmake -S . -B build/host $(CMAKE_GEN) -DCMAKE_BUILD_TYPE=Debug -DVEMORA_SANITIZE=ON >/dev/null
+	@cmake --build build/host -j $(JOBS)
+
+win32: deps
+	@cmake -S . -B build/win32 $(CMAKE_GEN) -DCMAKE_BUILD_TYPE=Release -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-i686.cmake >/dev/null
+	@cmake --build build/win32 -j $(JOBS)
+
+win64: deps
+	@cmake -S . -B build/win64 $(CMAKE_GEN) -DCMAKE_BUILD_TYPE=Release -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-x86_64.cmake >/dev/null
+	@cmake --build build/win64 -j $(JOBS)
+
+# The Windows build that runs here (always built besides the 32-bit release).
+winrun: win32
+	@if [ "$(WINRUN)" = win64 ]; then $(MAKE) --no-print-directory win64; fi
+
+run: winrun
+	@if [ "$(WINRUN)" = win64 ]; then echo "note: this host runs no 32-bit code; starting the 64-bit build"; fi
+	scripts/wine.sh $(CURDIR)/build/$(WINRUN)/Vemora.exe
+
+native-test: host
+	@cd build/host && ctest --output-on-failure -j $(JOBS)
+
+wine-test: winrun
+	@scripts/check-imports.sh build/win32/Vemora.exe
+	scripts/wine.sh $(CURDIR)/build/$(WINRUN)/vemora_win_tests.exe
+
+e2e-test: winrun
+	scripts/wine.sh $(CURDIR)/build/$(WINRUN)/vemora_e2e_tests.exe $(CURDIR)/build/$(WINRUN)/Vemora.exe
+
+test: native-test wine-test e2e-test
+
+screenshot: winrun
+	scripts/screenshot.sh build/$(WINRUN)/Vemora.exe build/screenshot.png
+
+bench: winrun
+	@cmake -S . -B build/bench $(CMAKE_GEN) -DCMAKE_BUILD_TYPE=Release -DVEMORA_BENCH=ON >/dev/null
+	@cmake --build build/bench -j $(JOBS) --target vemora_bench
+	build/bench/bench/vemora_bench
+	bench/watch_burst.sh build/$(WINRUN)
+	scripts/wine.sh $(CURDIR)/build/$(WINRUN)/vemora_win_bench.exe list 1000000
+
+FUZZ_SECONDS ?= 60
+fuzz: deps
+	@CC=clang-14 CXX=clang++-14 cmake -S . -B build/fuzz $(CMAKE_GEN) -DCMAKE_BUILD_TYPE=RelWithDebInfo -DVEMORA_FUZZ=ON >/dev/null
+	@cmake --build build/fuzz -j $(JOBS)
+	@for target in build/fuzz/fuzz/fuzz_*; do \
+	  echo "== $$target ($(FUZZ_SECONDS) s)"; \
+	  mkdir -p build/fuzz/corpus/$$(basename $$target); \
+	  $$target -max_total_time=$(FUZZ_SECONDS) -print_final_stats=0 build/fuzz/corpus/$$(basename $$target) fuzz/corpus/$$(basename $$target) 2>&1 | tail -n 2 || exit 1; \
+	done
+
+images: host
+	build/host/tools/imagegen/vemora-imagegen src/app/win/res
+
+clean:
+	rm -rf build
