@@ -62,12 +62,13 @@ TEST_F(EventListTest, OverflowRowHasNoImageAndNoText) {
     form->ckSetAutoSave.SetChecked(false);
     form->AddEvent("", "");
     EXPECT_THAT(Rows(), testing::ElementsAre("-1|目录||"));
-    EXPECT_EQ(ListView_GetItemCount(form->RzLWMsg.hwnd()), 1);
+    EXPECT_TRUE(PumpUntil([&] { return ListView_GetItemCount(form->RzLWMsg.hwnd()) == 1; }));
 }
 
 TEST_F(EventListTest, ListShowsTheStoredRows) {
     form->ckSetAutoSave.SetChecked(false);
     form->AddEvent("RENAMED", "报告.doc");
+    ASSERT_TRUE(PumpUntil([&] { return ListView_GetItemCount(form->RzLWMsg.hwnd()) == 1; }));
     wchar_t text[64] = {};
     ListView_GetItemText(form->RzLWMsg.hwnd(), 0, 3, text, 64);
     EXPECT_EQ(win::Narrow(text), "更名为");

@@ -150,6 +150,27 @@ TEST_F(WatchTest, StopWhileChangesKeepArriving) {
     }
 }
 
+TEST_F(WatchTest, OverflowIsAnEmptyRowAndAWarning) {
+    StartWatching(watched.path());
+    form->RecordBatch({});
+    EXPECT_THAT(Rows(), ElementsAre("-1|目录||"));
+    EXPECT_THAT(form->StatusText(), testing::HasSubstr("未能记录"));
+    form->bStop.Click();
+    form->bStart.Click();
+    EXPECT_EQ(form->StatusText(), "Ctrl+Alt+M 组合键控制本程序隐藏/显示") << "a new watch starts clean";
+}
+
+TEST_F(WatchTest, RefusedReadEndsTheWatchAndSaysWhy) {
+    StartWatching(watched.path());
+    form->WatchFailed(ERROR_ACCESS_DENIED);
+    EXPECT_FALSE(form->Watching());
+    EXPECT_TRUE(form->bStart.Enabled());
+    EXPECT_TRUE(form->ePath.Enabled());
+    EXPECT_FALSE(form->bStop.Enabled());
+    ASSERT_EQ(ui.messages.size(), 1u);
+    EXPECT_EQ(ui.messages[0].text, "监视已停止: " + win::SystemErrorText(ERROR_ACCESS_DENIED));
+}
+
 TEST_F(WatchTest, RemovedDirectoryEndsTheWatch) {
     const std::string doomed = watched / "doomed";
     MakeDirectory(doomed);

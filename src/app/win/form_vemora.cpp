@@ -318,6 +318,9 @@ LRESULT TFormVemora::HandleMessage(UINT msg, WPARAM wp, LPARAM lp) {
         case kWatchCompleted:
             ProcessCompleted();
             return 0;
+        case kShowRows:
+            ShowNewRows();
+            return 0;
         case WM_SIZE:
             if (AppStatusBar.hwnd()) LayOut();
             return 0;

@@ -40,6 +40,8 @@ class TFormVemora : public win::Window, private win::VirtualListView::Source {
     void bStopClick();
     void AddEvent(const std::string& action, const std::string& name);
     void AppendRow(const EventRow& row);
+    void RecordBatch(const std::vector<std::byte>& batch);  // one completed read; empty: changes were lost
+    void WatchFailed(DWORD error);                          // a later read was refused
     void ClearItemClick();
     void MemoPopupMenuPopup();
     void SaveItemClick();
@@ -81,7 +83,7 @@ class TFormVemora : public win::Window, private win::VirtualListView::Source {
     LRESULT HandleMessage(UINT msg, WPARAM wp, LPARAM lp) override;
 
   private:
-    enum : UINT { kWatchCompleted = WM_APP + 1, kTerminate = WM_APP + 2 };
+    enum : UINT { kWatchCompleted = WM_APP + 1, kTerminate = WM_APP + 2, kShowRows = WM_APP + 3 };
 
     void CreateControls();
     void CreateFirstPage(HWND page);
@@ -91,6 +93,7 @@ class TFormVemora : public win::Window, private win::VirtualListView::Source {
     int Scale(int v) const { return MulDiv(v, dpi_, 96); }
 
     void ProcessCompleted();
+    void ShowNewRows();  // the list learns of appended rows once per burst, not per row
     void EndWatch();  // closes the watch and re-enables Start
     void ShowError(const std::string& text);
     void SetWarning(std::string warning);
@@ -123,7 +126,9 @@ class TFormVemora : public win::Window, private win::VirtualListView::Source {
 
     std::unique_ptr<DirectoryWatch> watch_;
     bool processing_ = false;
+    bool processingDeferred_ = false;
     bool logFailing_ = false;
+    bool rowsPending_ = false;
     std::string warning_;
 
     EventStore events_;

@@ -1,4 +1,6 @@
 // The event list: recording a change as a row, the rows' display, and the list's menu.
+#include <utility>
+
 #include "app/event_paths.h"
 #include "app/win/file_io.h"
 #include "app/win/form_vemora.h"
@@ -19,12 +21,17 @@ void TFormVemora::AddEvent(const std::string& action, const std::string& name) {
 
 void TFormVemora::AppendRow(const EventRow& row) {
     events_.Append(row);
+    if (!std::exchange(rowsPending_, true)) PostMessageW(hwnd(), kShowRows, 0, 0);
+}
+
+void TFormVemora::ShowNewRows() {
+    rowsPending_ = false;
     RzLWMsg.SetRowCount(events_.size());
 }
 
 void TFormVemora::ClearItemClick() {
     events_.Clear();
-    RzLWMsg.SetRowCount(0);
+    ShowNewRows();
 }
 
 void TFormVemora::MemoPopupMenuPopup() {

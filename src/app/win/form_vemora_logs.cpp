@@ -65,8 +65,7 @@ void TFormVemora::OpenItemClick() {
     }
     ClearItemClick();
     const ParsedEvents parsed = ParseEventLines(win::FromAnsi(bytes));
-    for (const EventRow& row : parsed.rows) events_.Append(row);
-    RzLWMsg.SetRowCount(events_.size());
+    for (const EventRow& row : parsed.rows) AppendRow(row);
     if (parsed.errorLine != 0) {
         ShowError("文件 " + Quoted(win::Narrow(*file)) + " 的第 " + std::to_string(parsed.errorLine) +
                   " 行不是有效的监视记录,读取到此为止:\n" + parsed.errorText);

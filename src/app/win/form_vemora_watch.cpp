@@ -48,27 +48,38 @@ void TFormVemora::EndWatch() {
 
 void TFormVemora::ProcessCompleted() {
     // A message box shown while recording runs a modal loop that may deliver the next
-    // notification; the outer loop takes that work, so rows keep their order.
-    if (processing_) return;
+    // notification; the outer call takes that work after its own, so rows keep their order.
+    if (processing_) {
+        processingDeferred_ = true;
+        return;
+    }
     processing_ = true;
     DWORD failure = 0;
-    for (auto completed = watch_->TakeCompleted(); !completed.empty(); completed = watch_->TakeCompleted()) {
-        for (const DirectoryWatch::Completed& item : completed) {
+    do {
+        processingDeferred_ = false;
+        for (const DirectoryWatch::Completed& item : watch_->TakeCompleted()) {
             if (item.kind == DirectoryWatch::Completed::kFailed) {
                 failure = item.error;
-                continue;
-            }
-            if (item.bytes.empty()) SetWarning(kChangesLost);
-            for (const ChangeRecord& record : ProcessNotifications(item.bytes.data(), item.bytes.size())) {
-                AddEvent(record.action, record.name);
+            } else {
+                RecordBatch(item.bytes);
             }
         }
-    }
+    } while (processingDeferred_);
     processing_ = false;
-    if (failure != 0 && Watching()) {
-        EndWatch();
-        ShowError("监视已停止: " + win::SystemErrorText(failure));
+    if (failure != 0) WatchFailed(failure);
+}
+
+void TFormVemora::RecordBatch(const std::vector<std::byte>& batch) {
+    if (batch.empty()) SetWarning(kChangesLost);
+    for (const ChangeRecord& record : ProcessNotifications(batch.data(), batch.size())) {
+        AddEvent(record.action, record.name);
     }
+}
+
+void TFormVemora::WatchFailed(DWORD error) {
+    if (!Watching()) return;
+    EndWatch();
+    ShowError("监视已停止: " + win::SystemErrorText(error));
 }
 
 }  // namespace vemora
