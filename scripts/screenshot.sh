@@ -24,6 +24,7 @@ done
 sleep 1   # let the first paint finish
 import -window root -crop "$(xdotool getwindowgeometry --shell "$window" | awk -F= '
   /WIDTH/{w=$2} /HEIGHT/{h=$2} /^X/{x=$2} /^Y/{y=$2} END{printf "%dx%d+%d+%d", w, h, x, y}')" "$out"
+mogrify +repage "$out"
 xdotool windowclose "$window" 2>/dev/null || true
 WINEPREFIX=${WINEPREFIX:-$root/build/wineprefix$([ "$("$root/scripts/wine.sh" --arch)" = win32 ] && echo 32 || echo 64)} \
   /usr/lib/wine/wineserver -k 2>/dev/null || true

@@ -119,6 +119,8 @@ void TFormVemora::CreateControls() {
     const HWND panel = spSkinPanel1.hwnd();
     SendMessageW(panel, WM_SETFONT, reinterpret_cast<WPARAM>(font_.get()), FALSE);
     spSkinLabel1.Create(panel, Scale(5), Scale(3), Scale(55), Scale(21), "监视目录:");
+    // The label reaches into the edit below it; the edit's frame stays in front.
+    SetWindowPos(spSkinLabel1.hwnd(), HWND_BOTTOM, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
     ePath.Create(panel, Scale(8), Scale(21), Scale(305), Scale(20));
     ePath.onChange = [this] { FDir = ePath.Text(); };
     ePath.onDoubleClick = [this] { BTNSelDirClick(); };
