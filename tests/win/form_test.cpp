@@ -124,6 +124,24 @@ TEST_F(FormTest, PagesAndImages) {
     EXPECT_EQ(form->ImageMsg.Count(), 18);
 }
 
+TEST_F(FormTest, ExecutableCarriesVersionAndCommonControls6) {
+    wchar_t path[MAX_PATH] = {};
+    GetModuleFileNameW(nullptr, path, MAX_PATH);
+    DWORD ignored = 0;
+    std::vector<char> info(GetFileVersionInfoSizeW(path, &ignored));
+    ASSERT_FALSE(info.empty());
+    ASSERT_TRUE(GetFileVersionInfoW(path, 0, static_cast<DWORD>(info.size()), info.data()));
+    wchar_t* version = nullptr;
+    UINT length = 0;
+    ASSERT_TRUE(VerQueryValueW(info.data(), L"\\StringFileInfo\\080404b0\\ProductVersion",
+                               reinterpret_cast<void**>(&version), &length));
+    EXPECT_EQ(std::wstring(version), L"2.8");
+    // The manifest asks for version 6 of the common controls: its button image lists exist.
+    BUTTON_IMAGELIST query{};
+    EXPECT_TRUE(SendMessageW(form->BTNHelp.hwnd(), BCM_GETIMAGELIST, 0, reinterpret_cast<LPARAM>(&query)));
+    EXPECT_NE(query.himl, nullptr);
+}
+
 TEST_F(FormTest, HelpAndUpdateGoThroughTheShell) {
     form->BTNHelp.Click();
     form->BTNUpdate.Click();

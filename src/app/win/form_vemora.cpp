@@ -158,8 +158,11 @@ void TFormVemora::CreateControls() {
     bStop.SetEnabled(false);
     hints_.Add(bStop, "停止监控当前设定的目录");
 
-    static const win::VirtualListView::Column kColumns[] = {
-        {"", 18}, {"时间", 120}, {"类型", 50}, {"动作", 70}, {"名称", LVSCW_AUTOSIZE_USEHEADER}};
+    const win::VirtualListView::Column kColumns[] = {{"", Scale(18)},
+                                                     {"时间", Scale(120)},
+                                                     {"类型", Scale(50)},
+                                                     {"动作", Scale(70)},
+                                                     {"名称", LVSCW_AUTOSIZE_USEHEADER}};
     RzLWMsg.Create(hwnd(), 0, Scale(kPanelHeight), Scale(kClientWidth),
                    Scale(kClientHeight - kPanelHeight - 21), kColumns, static_cast<int>(std::size(kColumns)));
     RzLWMsg.SetFont(listFont_.get());
@@ -184,6 +187,24 @@ void TFormVemora::CreateControls() {
          {&ckWatchSubTree, &ckSetAutoSave, &ckSetAutoClear, &ckSetShowTray, &ckSetRember}) {
         box->onClick = [this, box] { ckMonitorFileNameClick(*box); };
     }
+    const std::pair<win::Control*, const char*> names[] = {{&spSkinLabel1, "spSkinLabel1"},
+                                                           {&ePath, "ePath"},
+                                                           {&BTNSelDir, "BTNSelDir"},
+                                                           {&BTNHelp, "BTNHelp"},
+                                                           {&BTNUpdate, "BTNUpdate"},
+                                                           {&spSkinPageControl1, "spSkinPageControl1"},
+                                                           {&Image1, "Image1"},
+                                                           {&Label1, "Label1"},
+                                                           {&Label2, "Label2"},
+                                                           {&Label5, "Label5"},
+                                                           {&RzURLLabel4, "RzURLLabel4"},
+                                                           {&Label6, "Label6"},
+                                                           {&RzURLLabel1, "RzURLLabel1"},
+                                                           {&bStart, "bStart"},
+                                                           {&bStop, "bStop"},
+                                                           {&RzLWMsg, "RzLWMsg"},
+                                                           {&AppStatusBar, "AppStatusBar"}};
+    for (const auto& [control, name] : names) control->name = name;
     LayOut();
 }
 
