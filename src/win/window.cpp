@@ -1,6 +1,10 @@
 #include "win/window.h"
 
+#include <exception>
+#include <string>
+
 #include "win/controls/control.h"
+#include "win/text.h"
 
 namespace vemora::win {
 
@@ -49,12 +53,32 @@ LRESULT CALLBACK Window::Proc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
         self = reinterpret_cast<Window*>(GetWindowLongPtrW(hwnd, GWLP_USERDATA));
     }
     if (!self) return DefWindowProcW(hwnd, msg, wp, lp);
-    const LRESULT result = self->HandleMessage(msg, wp, lp);
+    LRESULT result = 0;
+    try {
+        result = self->HandleMessage(msg, wp, lp);
+    } catch (const std::exception& e) {
+        // Nothing may unwind through the system's frames; the user hears of it instead.
+        MessageBoxW(hwnd, Widen(std::string("程序内部错误: ") + e.what()).c_str(), L"Vemora",
+                    MB_OK | MB_ICONERROR);
+        result = DefWindowProcW(hwnd, msg, wp, lp);
+    }
     if (msg == WM_NCDESTROY) {
         SetWindowLongPtrW(hwnd, GWLP_USERDATA, 0);
         self->hwnd_ = nullptr;
     }
     return result;
+}
+
+LRESULT Guarded(HWND hwnd, const std::function<LRESULT()>& handler,
+                const std::function<LRESULT()>& fallback) {
+    try {
+        return handler();
+    } catch (const std::exception& e) {
+        // Nothing may unwind through the system's frames; the user hears of it instead.
+        MessageBoxW(hwnd, Widen(std::string("程序内部错误: ") + e.what()).c_str(), L"Vemora",
+                    MB_OK | MB_ICONERROR);
+        return fallback();
+    }
 }
 
 bool ReflectToControl(UINT msg, WPARAM wp, LPARAM lp, LRESULT& result) {

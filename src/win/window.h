@@ -5,6 +5,8 @@
 
 #include <windows.h>
 
+#include <functional>
+
 namespace vemora::win {
 
 class Window {
@@ -29,6 +31,10 @@ class Window {
     static LRESULT CALLBACK Proc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp);
     HWND hwnd_ = nullptr;
 };
+
+// Runs a message handler; an exception it throws is shown to the user and the message
+// gets the fallback's answer.
+LRESULT Guarded(HWND hwnd, const std::function<LRESULT()>& handler, const std::function<LRESULT()>& fallback);
 
 // Routes WM_COMMAND, WM_NOTIFY and the owner-draw messages to the control object of the
 // sending child. Returns true when a control handled the message.

@@ -9,6 +9,7 @@
 namespace vemora {
 namespace {
 
+constexpr char kCaption[] = "Vemora V$V$(目录监视专家)";
 constexpr int kClientWidth = 585;
 constexpr int kClientHeight = 410;
 constexpr int kPanelHeight = 201;
@@ -62,7 +63,7 @@ bool TFormVemora::FormCreate() {
     const HINSTANCE instance = GetModuleHandleW(nullptr);
     appIcon_.reset(static_cast<HICON>(
         LoadImageW(instance, MAKEINTRESOURCEW(IDI_VEMORA), IMAGE_ICON, 0, 0, LR_DEFAULTSIZE)));
-    if (!Create(L"TFormVemora", L"Vemora V$V$(目录监视专家)", kStyle, kExStyle,
+    if (!Create(L"TFormVemora", win::Widen(kCaption).c_str(), kStyle, kExStyle,
                 work.left + (work.right - work.left - width) / 2,
                 work.top + (work.bottom - work.top - height) / 2, width, height, nullptr, appIcon_.get())) {
         return false;
@@ -122,7 +123,7 @@ void TFormVemora::CreateControls() {
     // The label reaches into the edit below it; the edit's frame stays in front.
     SetWindowPos(spSkinLabel1.hwnd(), HWND_BOTTOM, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
     ePath.Create(panel, Scale(8), Scale(21), Scale(305), Scale(20));
-    ePath.onChange = [this] { FDir = ePath.Text(); };
+    ePath.onChange = [this] { ePathChange(); };
     ePath.onDoubleClick = [this] { BTNSelDirClick(); };
     hints_.Add(ePath, "双击显示目录选择对话框");
 
@@ -130,11 +131,10 @@ void TFormVemora::CreateControls() {
     const auto glyphButton = [&](win::Button& button, int x, int y, int w, int h, const char* caption,
                                  int glyph, const char* hint, void (TFormVemora::*click)()) {
         button.Create(panel, Scale(x), Scale(y), Scale(w), Scale(h), caption);
-        HIMAGELIST one = ImageList_Create(16, 16, ILC_COLOR24 | ILC_MASK, 1, 0);
-        HICON icon = ImageList_GetIcon(glyphs_.get(), glyph, ILD_TRANSPARENT);
-        ImageList_AddIcon(one, icon);
-        DestroyIcon(icon);
-        button.SetGlyph(one);  // the button keeps the list for its lifetime
+        win::UniqueImageList one(ImageList_Create(16, 16, ILC_COLOR24 | ILC_MASK, 1, 0));
+        const win::UniqueIcon icon(ImageList_GetIcon(glyphs_.get(), glyph, ILD_TRANSPARENT));
+        ImageList_AddIcon(one.get(), icon.get());
+        button.SetGlyph(std::move(one));
         hints_.Add(button, hint);
         button.onClick = [this, click] { (this->*click)(); };
     };
@@ -312,6 +312,10 @@ void TFormVemora::ckMonitorFileNameClick(const win::CheckBox& sender) {
         default:
             break;
     }
+}
+
+void TFormVemora::ePathChange() {
+    FDir = ePath.Text();
 }
 
 void TFormVemora::BTNSelDirClick() {

@@ -49,6 +49,7 @@ class TFormVemora : public win::Window, private win::VirtualListView::Source {
     void WriteLogLine(int image, const std::string& type, const std::string& name, const std::string& action,
                       const LocalTime& time);
     void ckMonitorFileNameClick(const win::CheckBox& sender);
+    void ePathChange();
     void BTNSelDirClick();
     void BTNHelpClick();
     void BTNUpdateClick();
@@ -94,7 +95,7 @@ class TFormVemora : public win::Window, private win::VirtualListView::Source {
 
     void ProcessCompleted();
     void ShowNewRows();  // the list learns of appended rows once per burst, not per row
-    void EndWatch();  // closes the watch and re-enables Start
+    void EndWatch();     // closes the watch and re-enables Start
     void ShowError(const std::string& text);
     void SetWarning(std::string warning);
     void ReadLocaleFormats();

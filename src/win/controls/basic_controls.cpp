@@ -6,8 +6,9 @@ bool Button::Create(HWND parent, int x, int y, int w, int h, std::string_view ca
     return CreateControl(WC_BUTTONW, caption, BS_PUSHBUTTON | WS_TABSTOP, 0, x, y, w, h, parent);
 }
 
-void Button::SetGlyph(HIMAGELIST glyphs) {
-    BUTTON_IMAGELIST list{glyphs, {2, 0, 2, 0}, BUTTON_IMAGELIST_ALIGN_LEFT};
+void Button::SetGlyph(UniqueImageList glyph) {
+    glyph_ = std::move(glyph);
+    BUTTON_IMAGELIST list{glyph_.get(), {2, 0, 2, 0}, BUTTON_IMAGELIST_ALIGN_LEFT};
     if (Text().empty()) list.uAlign = BUTTON_IMAGELIST_ALIGN_CENTER;
     SendMessageW(hwnd(), BCM_SETIMAGELIST, 0, reinterpret_cast<LPARAM>(&list));
 }

@@ -7,18 +7,22 @@
 #include <functional>
 
 #include "win/controls/control.h"
+#include "win/handles.h"
 
 namespace vemora::win {
 
 class Button : public Control {
   public:
     bool Create(HWND parent, int x, int y, int w, int h, std::string_view caption);
-    void SetGlyph(HIMAGELIST glyphs);  // the list's first image beside the caption
-    void Click();                      // as the user's click: nothing while disabled
+    void SetGlyph(UniqueImageList glyph);  // the list's first image beside the caption; the button keeps it
+    void Click();                          // as the user's click: nothing while disabled
 
     std::function<void()> onClick;
 
     bool OnCommand(WORD code, LRESULT& result) override;
+
+  private:
+    UniqueImageList glyph_;
 };
 
 // Setting Checked from code fires onClick, every time; a user click toggles the state

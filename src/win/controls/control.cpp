@@ -3,6 +3,7 @@
 #include <commctrl.h>
 
 #include "win/text.h"
+#include "win/window.h"
 
 namespace vemora::win {
 namespace {
@@ -60,7 +61,9 @@ LRESULT CALLBACK Control::SubclassProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp
         self->hwnd_ = nullptr;
         return DefSubclassProc(hwnd, msg, wp, lp);
     }
-    return self->SubclassMessage(msg, wp, lp);
+    return Guarded(
+        hwnd, [&] { return self->SubclassMessage(msg, wp, lp); },
+        [&] { return DefSubclassProc(hwnd, msg, wp, lp); });
 }
 
 }  // namespace vemora::win

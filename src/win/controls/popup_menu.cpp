@@ -1,5 +1,8 @@
 #include "win/controls/popup_menu.h"
 
+#include <algorithm>
+#include <cassert>
+
 #include "win/controls/image_strip.h"
 #include "win/text.h"
 
@@ -11,10 +14,10 @@ PopupMenu::Item& PopupMenu::Add(Item item) {
 }
 
 PopupMenu::Item& PopupMenu::Find(std::string_view name) {
-    for (Item& item : items_) {
-        if (item.name == name) return item;
-    }
-    return items_.front();
+    const auto item =
+        std::find_if(items_.begin(), items_.end(), [&](const Item& i) { return i.name == name; });
+    assert(item != items_.end() && "menu items are found by the names the program gave them");
+    return *item;
 }
 
 void PopupMenu::Show(HWND owner, POINT screen) {
