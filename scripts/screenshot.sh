@@ -26,7 +26,6 @@ import -window root -crop "$(xdotool getwindowgeometry --shell "$window" | awk -
   /WIDTH/{w=$2} /HEIGHT/{h=$2} /^X/{x=$2} /^Y/{y=$2} END{printf "%dx%d+%d+%d", w, h, x, y}')" "$out"
 mogrify +repage "$out"
 xdotool windowclose "$window" 2>/dev/null || true
-WINEPREFIX=${WINEPREFIX:-$root/build/wineprefix$([ "$("$root/scripts/wine.sh" --arch)" = win32 ] && echo 32 || echo 64)} \
-  /usr/lib/wine/wineserver -k 2>/dev/null || true
+WINEPREFIX=$("$root/scripts/wine.sh" --prefix) /usr/lib/wine/wineserver -k 2>/dev/null || true
 wait $app 2>/dev/null || true
 echo "wrote $out"

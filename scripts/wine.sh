@@ -29,6 +29,11 @@ else
   export WINELOADER=$loader
 fi
 
+if [ "${1:-}" = "--prefix" ]; then
+  echo "$WINEPREFIX"
+  exit 0
+fi
+
 if [ ! -f "$WINEPREFIX/system.reg" ]; then
   mkdir -p "$WINEPREFIX"
   "$loader" wineboot -i >/dev/null 2>&1 || true

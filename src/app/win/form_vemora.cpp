@@ -42,7 +42,8 @@ TFormVemora::TFormVemora(FormOptions options)
       ckMonitorSecurity(eventBoxes[7]),
       ui_(options.ui ? *options.ui : SystemUi()),
       quitOnDestroy_(options.quitOnDestroy),
-      FAppDir(options.appDir.empty() ? ExecutableDirectory() : options.appDir) {}
+      FAppDir(options.appDir.empty() ? ExecutableDirectory() : options.appDir),
+      settings_(win::Widen(FAppDir + "Vemora.ini")) {}
 
 TFormVemora::~TFormVemora() {
     if (watch_) watch_->Stop();
@@ -70,12 +71,16 @@ bool TFormVemora::FormCreate() {
     }
 
     FUpdateURL = kUpdateUrl;
+    LoadSettings();
+    RegisterMainHotKey();
     watch_ = std::make_unique<DirectoryWatch>(hwnd(), kWatchCompleted);
     FLoading = true;
     FMsgNoEvents = "未选择监视选项!";
     FMsgConfirmExit = "您确认要退出目录监视软件?";
     ReadLocaleFormats();
     CreateControls();
+    if (FRemember) ApplySettings();
+    if (!FShowTray) SetTrayIconEnabled(false);
     FLoading = false;
 
     SetWindowTextW(
@@ -272,50 +277,16 @@ void TFormVemora::LayOut() {
 
 void TFormVemora::SetWarning(std::string warning) {
     warning_ = std::move(warning);
-    AppStatusBar.SetPanelText(warning_.empty() ? "Ctrl+Alt+M 组合键控制本程序隐藏/显示" : warning_);
+    if (!warning_.empty()) {
+        AppStatusBar.SetPanelText(warning_);
+    } else {
+        AppStatusBar.SetPanelText(hotKeyRegistered_ ? "Ctrl+Alt+M 组合键控制本程序隐藏/显示"
+                                                    : "Ctrl+Alt+M 已被其他程序占用,无法用它隐藏/显示本程序");
+    }
 }
 
 void TFormVemora::ShowError(const std::string& text) {
     ui_.ShowMessage(hwnd(), text, kApplicationTitle, MB_OK | MB_ICONERROR);
-}
-
-void TFormVemora::ckMonitorFileNameClick(const win::CheckBox& sender) {
-    if (FLoading) return;
-    const bool checked = sender.Checked();
-    switch (sender.tag) {
-        case 1:
-        case 2:
-        case 3:
-        case 4:
-        case 5:
-        case 6:
-        case 7:
-        case 8:
-            FEventFlags[sender.tag] = checked;
-            break;
-        case 9:
-            FEventFlags[9] = checked;
-            if (watch_) watch_->SetWatchSubtree(checked);
-            break;
-        case 11:
-            FAutoSave = checked;
-            break;
-        case 12:
-            FAutoClear = checked;
-            break;
-        case 13:
-            FShowTray = checked;
-            break;
-        case 14:
-            FRemember = checked;
-            break;
-        default:
-            break;
-    }
-}
-
-void TFormVemora::ePathChange() {
-    FDir = ePath.Text();
 }
 
 void TFormVemora::BTNSelDirClick() {
@@ -356,6 +327,8 @@ LRESULT TFormVemora::HandleMessage(UINT msg, WPARAM wp, LPARAM lp) {
             info->ptMinTrackSize = {Scale(592), Scale(300)};
             return 0;
         }
+        case WM_HOTKEY:
+            return WMHotKey(wp, lp);
         case WM_SETTINGCHANGE:
             ReadLocaleFormats();
             break;

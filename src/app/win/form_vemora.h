@@ -9,6 +9,7 @@
 #include "app/event_store.h"
 #include "app/watch_options.h"
 #include "app/win/directory_watch.h"
+#include "app/win/private_profile.h"
 #include "app/win/ui_services.h"
 #include "core/date_format.h"
 #include "win/controls/basic_controls.h"
@@ -50,6 +51,10 @@ class TFormVemora : public win::Window, private win::VirtualListView::Source {
                       const LocalTime& time);
     void ckMonitorFileNameClick(const win::CheckBox& sender);
     void ePathChange();
+    void LoadSettings();
+    void ApplySettings();
+    void SaveSetting(int number);
+    LRESULT WMHotKey(WPARAM wp, LPARAM lp);
     void BTNSelDirClick();
     void BTNHelpClick();
     void BTNUpdateClick();
@@ -100,6 +105,11 @@ class TFormVemora : public win::Window, private win::VirtualListView::Source {
     void SetWarning(std::string warning);
     void ReadLocaleFormats();
 
+    bool* BoolSettingField(int number);          // null for numbers without a boolean setting
+    win::CheckBox* SettingCheckBox(int number);  // the box whose Tag is the number
+    void RegisterMainHotKey();
+    void SetTrayIconEnabled(bool enabled);
+
     bool FormCloseQuery();
     void CloseWithoutAsking();
 
@@ -117,7 +127,10 @@ class TFormVemora : public win::Window, private win::VirtualListView::Source {
     std::string FMsgConfirmExit;
     std::string FLogFileName;
     bool FLoading = false;
-    // Settings; read from the settings file once that store exists.
+    int FHotKeyId = 0;
+    bool hotKeyRegistered_ = false;
+    bool trayIconEnabled_ = true;
+    PrivateProfile settings_;
     std::string FDir;
     std::array<bool, 10> FEventFlags{};
     bool FAutoSave = true;
