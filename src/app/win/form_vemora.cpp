@@ -4,6 +4,7 @@
 #include "app/win/app_info.h"
 #include "app/win/resource.h"
 #include "core/version_tag.h"
+#include "win/error_text.h"
 #include "win/text.h"
 
 namespace vemora {
@@ -40,13 +41,17 @@ TFormVemora::TFormVemora(FormOptions options)
       ckMonitorLastAccess(eventBoxes[5]),
       ckMonitorCreationDate(eventBoxes[6]),
       ckMonitorSecurity(eventBoxes[7]),
+      RzURLLabel4(options.urlLauncher ? *options.urlLauncher : SystemUrlLauncher()),
+      RzURLLabel1(options.urlLauncher ? *options.urlLauncher : SystemUrlLauncher()),
       ui_(options.ui ? *options.ui : SystemUi()),
+      trayShell_(options.trayShell ? *options.trayShell : SystemNotifyIconShell()),
       quitOnDestroy_(options.quitOnDestroy),
       FAppDir(options.appDir.empty() ? ExecutableDirectory() : options.appDir),
       settings_(win::Widen(FAppDir + "Vemora.ini")) {}
 
 TFormVemora::~TFormVemora() {
     if (watch_) watch_->Stop();
+    TrayIcon.reset();
     Destroy();
 }
 
@@ -70,6 +75,9 @@ bool TFormVemora::FormCreate() {
         return false;
     }
 
+    CreateControls();
+    CreateTrayIcon();  // the form's components are read: the tray icon shows itself
+
     FUpdateURL = kUpdateUrl;
     LoadSettings();
     RegisterMainHotKey();
@@ -78,7 +86,6 @@ bool TFormVemora::FormCreate() {
     FMsgNoEvents = "未选择监视选项!";
     FMsgConfirmExit = "您确认要退出目录监视软件?";
     ReadLocaleFormats();
-    CreateControls();
     if (FRemember) ApplySettings();
     if (!FShowTray) SetTrayIconEnabled(false);
     FLoading = false;
@@ -246,11 +253,19 @@ void TFormVemora::CreateSecondPage(HWND page) {
     Label1.Create(page, Scale(393), Scale(34), Scale(80), Scale(16), "Vemora");
     Label2.Create(page, Scale(476), Scale(35), Scale(80), Scale(16), "(Ver$V$)");
     Label5.Create(page, Scale(358), Scale(55), Scale(30), Scale(16), "主页:");
-    RzURLLabel4.Create(page, Scale(389), Scale(54), Scale(170), Scale(16), kHomePageUrl);
     Label6.Create(page, Scale(327), Scale(79), Scale(60), Scale(16), "邮箱:");
-    RzURLLabel1.Create(page, Scale(389), Scale(78), Scale(170), Scale(16), kMailAddress);
-    RzURLLabel4.SetColor(7879740);
-    RzURLLabel1.SetColor(7879740);
+    const auto link = [&](TRzURLLabel& label, int x, int y, const std::string& caption,
+                          const std::string& url) {
+        label.Create(page, Scale(x), Scale(y), Scale(170), Scale(16), caption);
+        label.SetURL(url);
+        label.SetUnvisitedColor(7879740);
+        label.SetVisitedColor(4611970);
+        label.onOpenFailed = [this](const std::string& target, DWORD error) {
+            ShowError("无法打开 " + target + ":\n" + win::SystemErrorText(error));
+        };
+    };
+    link(RzURLLabel4, 389, 54, kHomePageUrl, kHomePageUrl);
+    link(RzURLLabel1, 389, 78, kMailAddress, std::string("mailto:") + kMailAddress);
 }
 
 void TFormVemora::CreateMemoPopupMenu() {
@@ -321,6 +336,13 @@ LRESULT TFormVemora::HandleMessage(UINT msg, WPARAM wp, LPARAM lp) {
             return 0;
         case WM_SIZE:
             if (AppStatusBar.hwnd()) LayOut();
+            if (TrayIcon && wp == SIZE_MINIMIZED && !minimized_) {
+                minimized_ = true;
+                TrayIcon->ApplicationMinimized();
+            } else if (TrayIcon && wp != SIZE_MINIMIZED && minimized_) {
+                minimized_ = false;  // the first size after a minimize is the restore
+                TrayIcon->ApplicationRestored();
+            }
             return 0;
         case WM_GETMINMAXINFO: {
             auto* info = reinterpret_cast<MINMAXINFO*>(lp);

@@ -12,6 +12,8 @@
 #include "app/win/private_profile.h"
 #include "app/win/ui_services.h"
 #include "core/date_format.h"
+#include "tray/win/rz_tray_icon.h"
+#include "tray/win/rz_url_label.h"
 #include "win/controls/basic_controls.h"
 #include "win/controls/hints.h"
 #include "win/controls/image_strip.h"
@@ -23,9 +25,11 @@
 namespace vemora {
 
 struct FormOptions {
-    UiServices* ui = nullptr;   // the system's dialogs when null
-    std::string appDir;         // the executable's directory when empty; ends with a backslash
-    bool quitOnDestroy = true;  // the application ends with this window
+    UiServices* ui = nullptr;              // the system's dialogs when null
+    std::string appDir;                    // the executable's directory when empty; ends with a backslash
+    bool quitOnDestroy = true;             // the application ends with this window
+    NotifyIconShell* trayShell = nullptr;  // the system's notification area when null
+    UrlLauncher* urlLauncher = nullptr;    // the shell when null
 };
 
 class TFormVemora : public win::Window, private win::VirtualListView::Source {
@@ -55,6 +59,8 @@ class TFormVemora : public win::Window, private win::VirtualListView::Source {
     void ApplySettings();
     void SaveSetting(int number);
     LRESULT WMHotKey(WPARAM wp, LPARAM lp);
+    void NShowClick();
+    void NExitClick();
     void BTNSelDirClick();
     void BTNHelpClick();
     void BTNUpdateClick();
@@ -77,13 +83,16 @@ class TFormVemora : public win::Window, private win::VirtualListView::Source {
         &ckMonitorLastWrite, &ckMonitorLastAccess, &ckMonitorCreationDate, &ckMonitorSecurity;
     win::CheckBox ckSetAutoSave, ckSetAutoClear, ckSetShowTray, ckSetRember;
     win::Picture Image1;
-    win::Label Label1, Label2, Label5, RzURLLabel4, Label6, RzURLLabel1;
+    win::Label Label1, Label2, Label5, Label6;
+    TRzURLLabel RzURLLabel4, RzURLLabel1;
     win::CheckBox ckWatchSubTree;
     win::Button bStart, bStop;
     win::VirtualListView RzLWMsg;
     win::StatusBar AppStatusBar;
     win::PopupMenu MemoPopupMenu;
+    win::PopupMenu TrayPopupMenu;
     win::ImageStrip ImageMsg;
+    std::unique_ptr<TRzTrayIcon> TrayIcon;  // after the image strip and menu it shows
 
   protected:
     LRESULT HandleMessage(UINT msg, WPARAM wp, LPARAM lp) override;
@@ -95,6 +104,7 @@ class TFormVemora : public win::Window, private win::VirtualListView::Source {
     void CreateFirstPage(HWND page);
     void CreateSecondPage(HWND page);
     void CreateMemoPopupMenu();
+    void CreateTrayIcon();
     void LayOut();
     int Scale(int v) const { return MulDiv(v, dpi_, 96); }
 
@@ -118,6 +128,7 @@ class TFormVemora : public win::Window, private win::VirtualListView::Source {
     std::wstring TextOf(size_t row, int column) const override;
 
     UiServices& ui_;
+    NotifyIconShell& trayShell_;
     const bool quitOnDestroy_;
     int dpi_ = 96;
 
@@ -129,7 +140,7 @@ class TFormVemora : public win::Window, private win::VirtualListView::Source {
     bool FLoading = false;
     int FHotKeyId = 0;
     bool hotKeyRegistered_ = false;
-    bool trayIconEnabled_ = true;
+    bool minimized_ = false;
     PrivateProfile settings_;
     std::string FDir;
     std::array<bool, 10> FEventFlags{};

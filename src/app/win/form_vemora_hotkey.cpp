@@ -12,6 +12,7 @@ void TFormVemora::RegisterMainHotKey() {
     FHotKeyId = atom - 0xC000;
     // Another program may hold the key: the program runs without it and the status bar says so.
     hotKeyRegistered_ = atom != 0 && RegisterHotKey(hwnd(), FHotKeyId, kHotKeyModifiers, kHotKeyKey);
+    SetWarning(warning_);
 }
 
 LRESULT TFormVemora::WMHotKey(WPARAM, LPARAM lp) {

@@ -1,6 +1,7 @@
 // Program entry: one instance at a time, then the main window's message loop.
 #include <windows.h>
 #include <commctrl.h>
+#include <objbase.h>
 
 #include "app/win/app_info.h"
 #include "app/win/form_vemora.h"
@@ -12,6 +13,8 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
                                                         ICC_TAB_CLASSES | ICC_BAR_CLASSES |
                                                         ICC_LISTVIEW_CLASSES};
     InitCommonControlsEx(&controls);
+    // The shell's ShellExecuteEx (hyperlinks, help) wants an apartment on this thread.
+    const HRESULT com = CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED | COINIT_DISABLE_OLE1DDE);
 
     // Held for the whole run: it is what turns later starts away.
     vemora::win::UniqueHandle instanceMutex(CreateMutexW(nullptr, FALSE, L"Vemora"));
@@ -32,5 +35,6 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
         TranslateMessage(&msg);
         DispatchMessageW(&msg);
     }
+    if (SUCCEEDED(com)) CoUninitialize();
     return static_cast<int>(msg.wParam);
 }

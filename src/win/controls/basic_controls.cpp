@@ -60,8 +60,8 @@ LRESULT Edit::SubclassMessage(UINT msg, WPARAM wp, LPARAM lp) {
     return Control::SubclassMessage(msg, wp, lp);
 }
 
-bool Label::Create(HWND parent, int x, int y, int w, int h, std::string_view caption) {
-    return CreateControl(WC_STATICW, caption, SS_LEFT | SS_NOPREFIX, 0, x, y, w, h, parent);
+bool Label::Create(HWND parent, int x, int y, int w, int h, std::string_view caption, DWORD extraStyle) {
+    return CreateControl(WC_STATICW, caption, SS_LEFT | SS_NOPREFIX | extraStyle, 0, x, y, w, h, parent);
 }
 
 bool Label::OnColor(HDC dc, LRESULT& result) {

@@ -56,7 +56,8 @@ class Edit : public Control {
 
 class Label : public Control {
   public:
-    bool Create(HWND parent, int x, int y, int w, int h, std::string_view caption);
+    // extraStyle: SS_NOTIFY for a label that takes clicks.
+    bool Create(HWND parent, int x, int y, int w, int h, std::string_view caption, DWORD extraStyle = 0);
     void SetColor(COLORREF color) { color_ = color; }
     bool OnColor(HDC dc, LRESULT& result) override;
 

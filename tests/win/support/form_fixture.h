@@ -9,10 +9,22 @@
 #include "app/win/form_vemora.h"
 #include "support/fake_ui.h"
 #include "support/pump.h"
+#include "support/recording_shell.h"
 #include "support/test_dir.h"
 #include "win/text.h"
 
 namespace vemora::test {
+
+// Opens nothing; remembers what it was asked to open.
+class LinkRecorder : public UrlLauncher {
+  public:
+    DWORD Open(const std::wstring& target) override {
+        opened.push_back(target);
+        return ERROR_SUCCESS;
+    }
+    void RunOpenAsForHtm() override {}
+    std::vector<std::wstring> opened;
+};
 
 class FormFixture : public testing::Test {
   protected:
@@ -21,7 +33,8 @@ class FormFixture : public testing::Test {
     // The application directory need not exist: the log writer creates it.
     void CreateForm(const std::string& appDir) {
         form.reset();
-        form = std::make_unique<TFormVemora>(FormOptions{&ui, appDir, false});
+        tray.calls.clear();
+        form = std::make_unique<TFormVemora>(FormOptions{&ui, appDir, false, &tray, &links});
         ASSERT_TRUE(form->FormCreate());
     }
 
@@ -57,6 +70,8 @@ class FormFixture : public testing::Test {
     TestDir dirs;  // holds the application directory and the watched ones
     TestDir watched;
     FakeUi ui;
+    RecordingShell tray;
+    LinkRecorder links;
     std::unique_ptr<TFormVemora> form;
 };
 
