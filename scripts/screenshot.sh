@@ -22,6 +22,23 @@ for _ in $(seq 300); do
 done
 [ -n "$window" ] || { echo "screenshot: the main window did not appear" >&2; exit 1; }
 sleep 1   # let the first paint finish
+
+# A short watch, so the picture shows what the program is for.
+watched=$(mktemp -d /tmp/vemora-shot-XXXXXX)
+trap 'kill $xvfb 2>/dev/null || true; rm -f "$display_file"; rm -rf "$watched"' EXIT
+eval "$(xdotool getwindowgeometry --shell "$window")"
+client_x=$((X + 3)) client_y=$((Y + 26))   # inside the frame Wine draws
+xdotool mousemove $((client_x + 100)) $((client_y + 30)) click 1
+xdotool type --delay 20 "Z:${watched//\//\\}"
+xdotool mousemove $((client_x + 450)) $((client_y + 183)) click 1
+sleep 1
+mkdir "$watched/报告"
+echo a >"$watched/报告/季度.xlsx"
+echo b >"$watched/readme.txt"
+mv "$watched/readme.txt" "$watched/说明.txt"
+echo c >"$watched/草稿.doc"
+rm "$watched/草稿.doc"
+sleep 1.5
 import -window root -crop "$(xdotool getwindowgeometry --shell "$window" | awk -F= '
   /WIDTH/{w=$2} /HEIGHT/{h=$2} /^X/{x=$2} /^Y/{y=$2} END{printf "%dx%d+%d+%d", w, h, x, y}')" "$out"
 mogrify +repage "$out"
