@@ -9,6 +9,7 @@
 
 #include <cstdio>
 #include <string>
+#include <vector>
 
 #include "app/event_paths.h"
 #include "app/win/file_io.h"
@@ -58,7 +59,8 @@ int ListBench(size_t rows) {
         textBytes += row.time.size() + row.type.size() + row.action.size() + row.name.size();
         form.AppendRow(row);
     }
-    vemora::test::PumpUntil([&] { return ListView_GetItemCount(form.RzLWMsg.hwnd()) == static_cast<int>(rows); });
+    vemora::test::PumpUntil(
+        [&] { return ListView_GetItemCount(form.RzLWMsg.hwnd()) == static_cast<int>(rows); });
     UpdateWindow(form.RzLWMsg.hwnd());
     QueryPerformanceCounter(&end);
     const size_t after = CommittedBytes();
@@ -67,7 +69,8 @@ int ListBench(size_t rows) {
            rows, Seconds(start, end), Seconds(start, end) * 1e9 / rows, perRow,
            static_cast<double>(textBytes) / rows);
     printf("list: list view holds %d rows; the row store's own overhead is %.1f bytes/row\n",
-           ListView_GetItemCount(form.RzLWMsg.hwnd()), static_cast<double>(form.Events().OverheadBytes()) / rows);
+           ListView_GetItemCount(form.RzLWMsg.hwnd()),
+           static_cast<double>(form.Events().OverheadBytes()) / rows);
     return 0;
 }
 
@@ -85,6 +88,7 @@ int WatchBench(const std::wstring& watched, const std::wstring& appDir, const st
     vemora::TFormVemora form({&ui, vemora::win::Narrow(appDir), false});
     if (!form.FormCreate()) return 1;
     form.ckMonitorLastWrite.SetChecked(false);  // one row per created file
+    if (GetEnvironmentVariableW(L"VEMORA_BENCH_NO_LOG", nullptr, 0)) form.ckSetAutoSave.SetChecked(false);
     form.ckWatchSubTree.SetChecked(false);
     form.ePath.SetText(vemora::win::Narrow(watched));
     form.bStart.Click();
@@ -118,6 +122,22 @@ int WatchBench(const std::wstring& watched, const std::wstring& appDir, const st
     form.bStopClick();
     const size_t rows = form.Events().size();
     const size_t lines = CountLines(form.LogFileName());
+    if (rows < expected) {  // which creations never arrived
+        std::vector<bool> seenFile(expected);
+        for (size_t i = 0; i < rows; ++i) {
+            unsigned n = 0;
+            if (sscanf(std::string(form.Events().Text(i, vemora::EventStore::kName)).c_str(), "file-%u.txt",
+                       &n) == 1 &&
+                n < expected) {
+                seenFile[n] = true;
+            }
+        }
+        printf("watch: missing");
+        for (size_t i = 0; i < expected; ++i) {
+            if (!seenFile[i]) printf(" file-%zu.txt", i);
+        }
+        printf("\n");
+    }
     printf(
         "watch: rows %zu of %zu, daily-log lines %zu, first to last row %.3f s, messages %zu, status "
         "\"%s\"\n",

@@ -329,6 +329,13 @@ void TFormVemora::CloseWithoutAsking() {
 LRESULT TFormVemora::HandleMessage(UINT msg, WPARAM wp, LPARAM lp) {
     switch (msg) {
         case kWatchCompleted:
+            // Recorded on a timer: timer messages wait for input and painting, so the window
+            // stays usable (Stop can be pressed) through a burst that never lets up.
+            SetTimer(hwnd(), kRecordTimer, USER_TIMER_MINIMUM, nullptr);
+            return 0;
+        case WM_TIMER:
+            if (wp != kRecordTimer) break;
+            KillTimer(hwnd(), kRecordTimer);
             ProcessCompleted();
             return 0;
         case kShowRows:

@@ -99,6 +99,7 @@ class TFormVemora : public win::Window, private win::VirtualListView::Source {
 
   private:
     enum : UINT { kWatchCompleted = WM_APP + 1, kTerminate = WM_APP + 2, kShowRows = WM_APP + 3 };
+    static constexpr UINT_PTR kRecordTimer = 1;
 
     void CreateControls();
     void CreateFirstPage(HWND page);
