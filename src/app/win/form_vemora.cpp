@@ -4,7 +4,6 @@
 #include "app/win/app_info.h"
 #include "app/win/resource.h"
 #include "core/version_tag.h"
-#include "win/error_text.h"
 #include "win/text.h"
 
 namespace vemora {
@@ -260,9 +259,6 @@ void TFormVemora::CreateSecondPage(HWND page) {
         label.SetURL(url);
         label.SetUnvisitedColor(7879740);
         label.SetVisitedColor(4611970);
-        label.onOpenFailed = [this](const std::string& target, DWORD error) {
-            ShowError("无法打开 " + target + ":\n" + win::SystemErrorText(error));
-        };
     };
     link(RzURLLabel4, 389, 54, kHomePageUrl, kHomePageUrl);
     link(RzURLLabel1, 389, 78, kMailAddress, std::string("mailto:") + kMailAddress);
