@@ -11,7 +11,7 @@ packages=(
   googletest libgtest-dev libgmock-dev libbenchmark-dev
   g++-mingw-w64-i686-posix gcc-mingw-w64-i686-posix binutils-mingw-w64-i686
   g++-mingw-w64-x86-64-posix gcc-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64
-  libz-mingw-w64-dev
+  zlib1g-dev libz-mingw-w64-dev
   wine wine32:i386 wine64
   xvfb xauth imagemagick xdotool x11-utils
   fonts-noto-cjk fonts-wqy-microhei

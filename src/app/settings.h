@@ -30,10 +30,6 @@ inline constexpr Setting kSettings[] = {
 
 const Setting* FindSetting(int number);  // null for numbers outside the table
 
-// An integer as the settings file may hold it: decimal, or hexadecimal after "$" or "0x",
-// with an optional sign; leading blanks are skipped. Anything else is no integer.
-std::optional<int32_t> ParseSettingInteger(std::string_view text);
-
 // A boolean setting: non-zero is true; a missing value or one that is no integer gives the default.
 bool ReadBoolSetting(std::optional<std::string_view> stored, bool defaultValue);
 

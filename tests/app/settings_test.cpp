@@ -1,4 +1,5 @@
 #include "app/settings.h"
+#include "core/integer_text.h"
 
 #include <gtest/gtest.h>
 
@@ -33,7 +34,7 @@ TEST(ReadBoolSetting, IntegerRule) {
     }
 }
 
-TEST(ParseSettingInteger, RangeAndSign) {
+TEST(ParseInteger, RangeAndSign) {
     const struct {
         const char* text;
         std::optional<int32_t> value;
@@ -48,7 +49,7 @@ TEST(ParseSettingInteger, RangeAndSign) {
         {"-$10", -16},
         {"--1", std::nullopt},
     };
-    for (const auto& c : cases) EXPECT_EQ(ParseSettingInteger(c.text), c.value) << c.text;
+    for (const auto& c : cases) EXPECT_EQ(ParseInteger(c.text), c.value) << c.text;
 }
 
 TEST(Settings, NumbersKeysAndDefaults) {
