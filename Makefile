@@ -1,7 +1,7 @@
 # make run | test | screenshot | bench | fuzz      (see README.md)
 SHELL := /bin/bash
 .DEFAULT_GOAL := run
-.PHONY: run test deps host win32 win64 winrun native-test wine-test e2e-test screenshot bench fuzz images clean
+.PHONY: run test deps host skin skin-preview win32 win64 winrun native-test wine-test e2e-test screenshot bench fuzz images clean
 
 JOBS ?= 2
 CMAKE_GEN := -G Ninja
@@ -15,12 +15,24 @@ host: deps
 	@cmake -S . -B build/host $(CMAKE_GEN) -DCMAKE_BUILD_TYPE=Debug -DVEMORA_SANITIZE=ON >/dev/null
 	@cmake --build build/host -j $(JOBS)
 
-win32: deps
-	@cmake -S . -B build/win32 $(CMAKE_GEN) -DCMAKE_BUILD_TYPE=Release -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-i686.cmake >/dev/null
+# The skin block the Windows builds embed, drawn and packed by host tools.
+SKIN_BLOCK := $(CURDIR)/build/tools/skin/Vemora.skin
+skin: deps
+	@cmake -S . -B build/tools $(CMAKE_GEN) -DCMAKE_BUILD_TYPE=Release >/dev/null
+	@cmake --build build/tools -j $(JOBS) --target vemora_skin_block
+
+# The skin's pictures as PNG files, to look at.
+skin-preview: skin
+	@mkdir -p build/skin-preview
+	@for f in build/tools/skin/*.bmp; do convert "$$f" "build/skin-preview/$$(basename "$${f%.*}").png"; done
+	@ls build/skin-preview
+
+win32: deps skin
+	@cmake -S . -B build/win32 $(CMAKE_GEN) -DCMAKE_BUILD_TYPE=Release -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-i686.cmake -DVEMORA_SKIN_BLOCK=$(SKIN_BLOCK) >/dev/null
 	@cmake --build build/win32 -j $(JOBS)
 
-win64: deps
-	@cmake -S . -B build/win64 $(CMAKE_GEN) -DCMAKE_BUILD_TYPE=Release -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-x86_64.cmake >/dev/null
+win64: deps skin
+	@cmake -S . -B build/win64 $(CMAKE_GEN) -DCMAKE_BUILD_TYPE=Release -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-x86_64.cmake -DVEMORA_SKIN_BLOCK=$(SKIN_BLOCK) >/dev/null
 	@cmake --build build/win64 -j $(JOBS)
 
 # The Windows build that runs here (always built besides the 32-bit release).

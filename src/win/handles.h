@@ -70,6 +70,11 @@ struct ImageListTraits {
     static bool IsValid(HIMAGELIST h) { return h != nullptr; }
     static void Close(HIMAGELIST h) { ImageList_Destroy(h); }
 };
+struct ModuleTraits {
+    static HMODULE Invalid() { return nullptr; }
+    static bool IsValid(HMODULE h) { return h != nullptr; }
+    static void Close(HMODULE h) { FreeLibrary(h); }
+};
 
 using UniqueHandle = UniqueResource<HANDLE, KernelHandleTraits>;
 using UniqueFile = UniqueResource<HANDLE, FileHandleTraits>;
@@ -80,5 +85,6 @@ using UniqueBrush = UniqueResource<HBRUSH, GdiObjectTraits<HBRUSH>>;
 using UniqueIcon = UniqueResource<HICON, IconTraits>;
 using UniqueMenu = UniqueResource<HMENU, MenuTraits>;
 using UniqueImageList = UniqueResource<HIMAGELIST, ImageListTraits>;
+using UniqueModule = UniqueResource<HMODULE, ModuleTraits>;
 
 }  // namespace vemora::win

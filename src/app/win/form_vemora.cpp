@@ -75,6 +75,7 @@ bool TFormVemora::FormCreate() {
     }
 
     CreateControls();
+    LoadSkin();        // as a form's references are resolved once all its components exist
     CreateTrayIcon();  // the form's components are read: the tray icon shows itself
 
     FUpdateURL = kUpdateUrl;

@@ -12,6 +12,9 @@
 #include "app/win/private_profile.h"
 #include "app/win/ui_services.h"
 #include "core/date_format.h"
+#include "skin/data/skin_data.h"
+#include "skin/data/stored_skin.h"
+#include "skin/data/win/form_skin_notifier.h"
 #include "tray/win/rz_tray_icon.h"
 #include "tray/win/rz_url_label.h"
 #include "win/controls/basic_controls.h"
@@ -71,6 +74,7 @@ class TFormVemora : public win::Window, private win::VirtualListView::Source {
     const std::string& LogFileName() const { return FLogFileName; }
     const std::string& AppDir() const { return FAppDir; }
     std::string HintOf(const win::Control& control) const { return hints_.TextOf(control); }
+    const skin::TspSkinData& SkinData() const { return spSkinData1; }
 
     // Controls, top to bottom
     win::ContainerWindow spSkinPanel1;
@@ -115,6 +119,7 @@ class TFormVemora : public win::Window, private win::VirtualListView::Source {
     void ShowError(const std::string& text);
     void SetWarning(std::string warning);
     void ReadLocaleFormats();
+    void LoadSkin();
 
     bool* BoolSettingField(int number);          // null for numbers without a boolean setting
     win::CheckBox* SettingCheckBox(int number);  // the box whose Tag is the number
@@ -149,6 +154,11 @@ class TFormVemora : public win::Window, private win::VirtualListView::Source {
     bool FAutoClear = true;
     bool FShowTray = true;
     bool FRemember = false;
+
+    // The skin the executable carries; the notifier must outlive the skin data that uses it.
+    skin::TspCompressedStoredSkin spCompressedStoredSkin1;
+    skin::FormSkinNotifier skinNotifier_;
+    skin::TspSkinData spSkinData1{&skinNotifier_};
 
     std::unique_ptr<DirectoryWatch> watch_;
     bool processing_ = false;

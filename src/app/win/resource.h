@@ -6,3 +6,4 @@
 #define IDI_IMAGE1 3
 #define IDB_IMAGEMSG 101
 #define IDB_GLYPHS 102
+#define IDR_SKIN 201  // RCDATA: the compressed skin block

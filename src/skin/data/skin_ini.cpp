@@ -91,7 +91,8 @@ bool SkinIni::HasSection(std::string_view section) const {
     return s && !s->entries.empty();
 }
 
-std::string SkinIni::ReadString(std::string_view section, std::string_view key, std::string_view fallback) const {
+std::string SkinIni::ReadString(std::string_view section, std::string_view key,
+                                std::string_view fallback) const {
     const std::string* value = Find(section, key);
     return value ? *value : std::string(fallback);
 }

@@ -26,7 +26,8 @@ class SkinIni {
     // A section counts only when it holds at least one key.
     bool HasSection(std::string_view section) const;
 
-    std::string ReadString(std::string_view section, std::string_view key, std::string_view fallback = {}) const;
+    std::string ReadString(std::string_view section, std::string_view key,
+                           std::string_view fallback = {}) const;
     // Absent, empty or not an integer by the shared integer rule: the fallback.
     int32_t ReadInteger(std::string_view section, std::string_view key, int32_t fallback = 0) const;
 
@@ -44,7 +45,7 @@ class SkinIni {
     };
     struct Section {
         std::string name;
-        std::vector<Entry> entries;                    // in order, later duplicates replace earlier
+        std::vector<Entry> entries;                     // in order, later duplicates replace earlier
         std::unordered_map<std::string, size_t> index;  // folded key → entry
     };
 

@@ -39,7 +39,9 @@ inline bool RectContainsPoint(const Rect& r, const Point& p) {
 }
 // Both corners of inner lie in outer by the platform's test: right and bottom edges excluded.
 inline bool RectInsideRect(const Rect& inner, const Rect& outer) {
-    auto inside = [&](int x, int y) { return x >= outer.left && x < outer.right && y >= outer.top && y < outer.bottom; };
+    auto inside = [&](int x, int y) {
+        return x >= outer.left && x < outer.right && y >= outer.top && y < outer.bottom;
+    };
     return inside(inner.left, inner.top) && inside(inner.right, inner.bottom);
 }
 inline bool RectsEqual(const Rect& a, const Rect& b) {

@@ -21,9 +21,7 @@ class Image24 {
     static constexpr int kMaxSide = 1 << 15;
     static constexpr int64_t kMaxPixels = int64_t{1} << 26;
 
-    static constexpr int RowSizeFor(int width) {
-        return 3 * width + width % 4;
-    }
+    static constexpr int RowSizeFor(int width) { return 3 * width + width % 4; }
     static bool SizeAllowed(int width, int height) {
         return width >= 0 && height >= 0 && width <= kMaxSide && height <= kMaxSide &&
                int64_t{width} * height <= kMaxPixels;
@@ -41,37 +39,17 @@ class Image24 {
     Image24(Image24&& other) noexcept;
     Image24& operator=(Image24&& other) noexcept;
 
-    int Width() const {
-        return width_;
-    }
-    int Height() const {
-        return height_;
-    }
-    int RowSize() const {
-        return RowSizeFor(width_);
-    }
-    size_t ByteSize() const {
-        return size_t(RowSize()) * size_t(height_);
-    }
-    bool IsEmpty() const {
-        return width_ < 1 || height_ < 1;
-    }
-    bool Contains(int x, int y) const {
-        return x >= 0 && y >= 0 && x < width_ && y < height_;
-    }
+    int Width() const { return width_; }
+    int Height() const { return height_; }
+    int RowSize() const { return RowSizeFor(width_); }
+    size_t ByteSize() const { return size_t(RowSize()) * size_t(height_); }
+    bool IsEmpty() const { return width_ < 1 || height_ < 1; }
+    bool Contains(int x, int y) const { return x >= 0 && y >= 0 && x < width_ && y < height_; }
 
-    uint8_t* ScanLine(int y) {
-        return bits_ + size_t(y) * size_t(RowSize());
-    }
-    const uint8_t* ScanLine(int y) const {
-        return bits_ + size_t(y) * size_t(RowSize());
-    }
-    uint8_t* Bits() {
-        return bits_;
-    }
-    const uint8_t* Bits() const {
-        return bits_;
-    }
+    uint8_t* ScanLine(int y) { return bits_ + size_t(y) * size_t(RowSize()); }
+    const uint8_t* ScanLine(int y) const { return bits_ + size_t(y) * size_t(RowSize()); }
+    uint8_t* Bits() { return bits_; }
+    const uint8_t* Bits() const { return bits_; }
 
     // Outside the image GetPixel gives 0 and SetPixel does nothing.
     PixelColor GetPixel(int x, int y) const;

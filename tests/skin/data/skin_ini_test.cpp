@@ -25,10 +25,13 @@ TEST(SkinIni, DialectRules) {
         const char* expected;  // null: absent
     };
     const Case cases[] = {
-        {"frame", "height", "5"},   {"Frame", "HEIGHT", "5"},
+        {"frame", "height", "5"},
+        {"Frame", "HEIGHT", "5"},
         {"frame", "width", nullptr},  // only the last [FRAME] is seen
-        {"other", "a", "1"},        {"frame", "tail", "no final line break"},
-        {"frame", "flag", nullptr}, {"frame", "key", nullptr},
+        {"other", "a", "1"},
+        {"frame", "tail", "no final line break"},
+        {"frame", "flag", nullptr},
+        {"frame", "key", nullptr},
         {"frame", "; comment", nullptr},
     };
     for (const Case& c : cases) {
@@ -80,8 +83,9 @@ TEST(SplitEntry, SplitsAtTheFirstColon) {
         const char* rest;
         bool hasColon;
     };
-    for (const Case& c : {Case{"caption:caption", "caption", "caption", true}, Case{"a:b:c", "a", "b:c", true},
-                          Case{"nocolon", "nocolon", "", false}, Case{":x", "", "x", true}}) {
+    for (const Case& c :
+         {Case{"caption:caption", "caption", "caption", true}, Case{"a:b:c", "a", "b:c", true},
+          Case{"nocolon", "nocolon", "", false}, Case{":x", "", "x", true}}) {
         const SplitResult r = SplitEntry(c.text);
         EXPECT_EQ(r.name, c.name) << c.text;
         EXPECT_EQ(r.rest, c.rest) << c.text;
