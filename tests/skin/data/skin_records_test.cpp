@@ -121,7 +121,8 @@ TEST(SkinRecords, EachTypeWordHasItsClassAndKeyList) {
          "alignment,textvalue"},
         {false, "bitlabel", "TspDataSkinBitLabel",
          "hint,rollup,activepictureindex,skinrectinapicture,cursorindex,skinrect,activeskinrect,"
-         "inactiveskinrect,morphing,morphkind,textvalue,symbolwidth,symbolheight,symbolslinecount,transparent,"
+         "inactiveskinrect,morphing,morphkind,textvalue,symbolwidth,symbolheight,symbolslinecount,"
+         "transparent,"
          "transparentcolor"},
         {false, "switch", "TspDataSkinSwitch",
          "hint,rollup,activepictureindex,skinrectinapicture,cursorindex,skinrect,activeskinrect,"
