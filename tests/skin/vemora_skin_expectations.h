@@ -148,9 +148,9 @@ inline void ExpectVemoraSkin(const TspSkinData& skin) {
     EXPECT_FALSE(caption->SkinRectInAPicture);
     EXPECT_EQ(caption->SkinRect, (Rect{6, 4, 371, 25}));
     EXPECT_EQ(caption->TextRect, (Rect{4, 1, 363, 18}));
-    EXPECT_EQ(caption->FontName, "Arial");
-    EXPECT_EQ(caption->FontHeight, 14);
-    EXPECT_TRUE(caption->FontStyle.bold);
+    EXPECT_EQ(caption->Font.Name, "Arial");
+    EXPECT_EQ(caption->Font.Height, 14);
+    EXPECT_TRUE(caption->Font.Style.bold);
     EXPECT_EQ(caption->ActiveFontColor, 0u);  // while the window is active
     EXPECT_EQ(caption->FontColor, 8750469u);  // and while it is not
     EXPECT_EQ(caption->Alignment, TextAlignment::taLeftJustify);

@@ -6,21 +6,6 @@ namespace vemora::skin {
 
 namespace {
 
-template <class Record>
-void WriteSection(SkinIni& ini, std::string_view section, const Record& record,
-                  void (Record::*visit)(SkinKeyVisitor&)) {
-    ini.EraseSection(section);
-    SkinKeyWriter writer(ini, section);
-    (const_cast<Record&>(record).*visit)(writer);  // the writer only reads the fields
-}
-
-void VisitCorners(SkinKeyVisitor& v, Point& leftTop, Point& rightTop, Point& leftBottom, Point& rightBottom) {
-    v.SkinPoint("lefttoppoint", leftTop);
-    v.SkinPoint("righttoppoint", rightTop);
-    v.SkinPoint("leftbottompoint", leftBottom);
-    v.SkinPoint("rightbottompoint", rightBottom);
-}
-
 void VisitStretchFlags(SkinKeyVisitor& v, bool& left, bool& right, bool& top, bool& bottom) {
     v.Bool("leftstretch", left);
     v.Bool("rightstretch", right);
@@ -38,11 +23,11 @@ void SkinFormInfo::LoadFromIni(const SkinIni& ini, bool hasMask) {
 }
 
 void SkinFormInfo::SaveToIni(SkinIni& ini) const {
-    WriteSection(ini, kSection, *this, &SkinFormInfo::VisitKeys);
+    WriteSkinSection(ini, kSection, *this, &SkinFormInfo::VisitKeys);
 }
 
 void SkinFormInfo::VisitKeys(SkinKeyVisitor& v) {
-    VisitCorners(v, LeftTopPoint, RightTopPoint, LeftBottomPoint, RightBottomPoint);
+    v.Corners(LeftTopPoint, RightTopPoint, LeftBottomPoint, RightBottomPoint);
     v.SkinRect("clientrect", ClientRect);
     v.PictureIndex("bgpictureindex", BGPictureIndex);
     v.PictureIndex("mdibgpictureindex", MDIBGPictureIndex);
@@ -104,13 +89,13 @@ void TspDataSkinPopupWindow::LoadFromIni(const SkinIni& ini) {
 }
 
 void TspDataSkinPopupWindow::SaveToIni(SkinIni& ini) const {
-    WriteSection(ini, kSection, *this, &TspDataSkinPopupWindow::VisitKeys);
+    WriteSkinSection(ini, kSection, *this, &TspDataSkinPopupWindow::VisitKeys);
 }
 
 void TspDataSkinPopupWindow::VisitKeys(SkinKeyVisitor& v) {
     v.PictureIndex("windowpictureindex", WindowPictureIndex);
     v.PictureIndex("maskpictureindex", MaskPictureIndex);
-    VisitCorners(v, LeftTopPoint, RightTopPoint, LeftBottomPoint, RightBottomPoint);
+    v.Corners(LeftTopPoint, RightTopPoint, LeftBottomPoint, RightBottomPoint);
     v.CursorIndex("cursorindex", CursorIndex);
     v.SkinRect("itemsrect", ItemsRect);
     v.Color("scrollmarkercolor", ScrollMarkerColor);
@@ -124,15 +109,15 @@ void TspDataSkinHintWindow::LoadFromIni(const SkinIni& ini) {
 }
 
 void TspDataSkinHintWindow::SaveToIni(SkinIni& ini) const {
-    WriteSection(ini, kSection, *this, &TspDataSkinHintWindow::VisitKeys);
+    WriteSkinSection(ini, kSection, *this, &TspDataSkinHintWindow::VisitKeys);
 }
 
 void TspDataSkinHintWindow::VisitKeys(SkinKeyVisitor& v) {
     v.PictureIndex("windowpictureindex", WindowPictureIndex);
     v.PictureIndex("maskpictureindex", MaskPictureIndex);
-    VisitCorners(v, LeftTopPoint, RightTopPoint, LeftBottomPoint, RightBottomPoint);
+    v.Corners(LeftTopPoint, RightTopPoint, LeftBottomPoint, RightBottomPoint);
     v.SkinRect("clientrect", ClientRect);
-    v.Font("", FontName, FontHeight, FontStyle);
+    v.Font("", Font);
     v.Color("fontcolor", FontColor);
     VisitStretchFlags(v, LeftStretch, RightStretch, TopStretch, BottomStretch);
 }

@@ -101,9 +101,7 @@ class TspDataSkinHintWindow {
     Point LeftBottomPoint;
     Point RightBottomPoint;
     Rect ClientRect;
-    std::string FontName{kDefaultSkinFontName};
-    int32_t FontHeight = kDefaultSkinFontHeight;
-    FontStyles FontStyle;
+    SkinFont Font;
     SkinColor FontColor = 0;
     bool LeftStretch = false;
     bool RightStretch = false;

@@ -25,9 +25,7 @@ void TspDataSkinControl::LoadFromIni(const SkinIni& ini) {
 }
 
 void TspDataSkinControl::SaveToIni(SkinIni& ini) const {
-    ini.EraseSection(SkinSectionName);
-    SkinKeyWriter writer(ini, SkinSectionName);
-    const_cast<TspDataSkinControl*>(this)->VisitKeys(writer);  // the writer only reads the fields
+    WriteSkinSection(ini, SkinSectionName, *this, &TspDataSkinControl::VisitKeys);
 }
 
 void TspDataSkinControl::VisitKeys(SkinKeyVisitor& v) {
@@ -39,10 +37,7 @@ void TspDataSkinControl::VisitKeys(SkinKeyVisitor& v) {
 
 void TspDataSkinCustomControl::VisitKeys(SkinKeyVisitor& v) {
     TspDataSkinControl::VisitKeys(v);
-    v.SkinPoint("lefttoppoint", LeftTopPoint);
-    v.SkinPoint("righttoppoint", RightTopPoint);
-    v.SkinPoint("leftbottompoint", LeftBottomPoint);
-    v.SkinPoint("rightbottompoint", RightBottomPoint);
+    v.Corners(LeftTopPoint, RightTopPoint, LeftBottomPoint, RightBottomPoint);
     v.SkinRect("clientrect", ClientRect);
 }
 
@@ -59,7 +54,7 @@ void TspDataSkinFrameControl::VisitKeys(SkinKeyVisitor& v) {
 
 void TspDataSkinButtonControl::VisitKeys(SkinKeyVisitor& v) {
     TspDataSkinCustomControl::VisitKeys(v);
-    v.Font("", FontName, FontHeight, FontStyle);
+    v.Font("", Font);
     v.Color("fontcolor", FontColor);
     v.Color("activefontcolor", ActiveFontColor);
     v.Color("disabledfontcolor", DisabledFontColor);
@@ -78,7 +73,7 @@ void TspDataSkinMenuButtonControl::VisitKeys(SkinKeyVisitor& v) {
 
 void TspDataSkinCheckRadioControl::VisitKeys(SkinKeyVisitor& v) {
     TspDataSkinCustomControl::VisitKeys(v);
-    v.Font("", FontName, FontHeight, FontStyle);
+    v.Font("", Font);
     v.Color("fontcolor", FontColor);
     v.Color("activefontcolor", ActiveFontColor);
     v.Color("unenabledfontcolor", UnEnabledFontColor);
@@ -101,7 +96,7 @@ void TspDataSkinPanelControl::VisitKeys(SkinKeyVisitor& v) {
     v.PictureIndex("bgpictureindex", BGPictureIndex);
     v.SkinRect("captionrect", CaptionRect);
     v.Enum("alignment", Alignment);
-    v.Font("", FontName, FontHeight, FontStyle);
+    v.Font("", Font);
     v.Color("fontcolor", FontColor);
     v.SkinRect("checkimagerect", CheckImageRect);
     v.SkinRect("uncheckimagerect", UnCheckImageRect);
@@ -133,19 +128,19 @@ void TspDataSkinExPanelControl::VisitKeys(SkinKeyVisitor& v) {
     v.SkinRect("vrestorebuttonactiverect", VRestoreButtonActiveRect);
     v.SkinRect("vrestorebuttondownrect", VRestoreButtonDownRect);
     v.SkinRect("captionrect", CaptionRect);
-    v.Font("", FontName, FontHeight, FontStyle);
+    v.Font("", Font);
     v.Color("fontcolor", FontColor);
 }
 
 void TspDataSkinLabelControl::VisitKeys(SkinKeyVisitor& v) {
     TspDataSkinCustomControl::VisitKeys(v);
-    v.Font("", FontName, FontHeight, FontStyle);
+    v.Font("", Font);
     v.Color("fontcolor", FontColor);
 }
 
 void TspDataSkinStdLabelControl::VisitKeys(SkinKeyVisitor& v) {
     TspDataSkinControl::VisitKeys(v);
-    v.Font("", FontName, FontHeight, FontStyle);
+    v.Font("", Font);
     v.Color("fontcolor", FontColor);
     v.Color("activefontcolor", ActiveFontColor, 0xFF0000);
 }
@@ -166,14 +161,11 @@ void TspDataSkinTabControl::VisitKeys(SkinKeyVisitor& v) {
     v.SkinRect("mouseintabrect", MouseInTabRect);
     v.SkinRect("clientrect", ClientRect);
     v.PictureIndex("bgpictureindex", BGPictureIndex);
-    v.SkinPoint("lefttoppoint", LeftTopPoint);
-    v.SkinPoint("righttoppoint", RightTopPoint);
-    v.SkinPoint("leftbottompoint", LeftBottomPoint);
-    v.SkinPoint("rightbottompoint", RightBottomPoint);
+    v.Corners(LeftTopPoint, RightTopPoint, LeftBottomPoint, RightBottomPoint);
     v.Integer("tableftoffset", TabLeftOffset);
     v.Integer("tabrightoffset", TabRightOffset);
     v.SkinRect("tabsbgrect", TabsBGRect);
-    v.Font("", FontName, FontHeight, FontStyle);
+    v.Font("", Font);
     v.Color("fontcolor", FontColor);
     v.Color("activefontcolor", ActiveFontColor);
     v.Color("focusfontcolor", FocusFontColor);
@@ -184,7 +176,7 @@ void TspDataSkinTabControl::VisitKeys(SkinKeyVisitor& v) {
 void TspDataSkinEditControl::VisitKeys(SkinKeyVisitor& v) {
     TspDataSkinCustomControl::VisitKeys(v);
     v.SkinRect("activeskinrect", ActiveSkinRect);
-    v.Font("", FontName, FontHeight, FontStyle);
+    v.Font("", Font);
     v.Color("fontcolor", FontColor);
     v.Color("disabledfontcolor", DisabledFontColor);
     v.Color("activefontcolor", ActiveFontColor);
@@ -208,12 +200,12 @@ void TspDataSkinListBox::VisitKeys(SkinKeyVisitor& v) {
     v.Integer("itemleftoffset", ItemLeftOffset);
     v.Integer("itemrightoffset", ItemRightOffset);
     v.SkinRect("itemtextrect", ItemTextRect);
-    v.Font("", FontName, FontHeight, FontStyle);
+    v.Font("", Font);
     v.Color("fontcolor", FontColor);
     v.Color("activefontcolor", ActiveFontColor);
     v.Color("focusfontcolor", FocusFontColor);
     v.SkinRect("captionrect", CaptionRect);
-    v.Font("caption", CaptionFontName, CaptionFontHeight, CaptionFontStyle);
+    v.Font("caption", CaptionFont);
     v.Color("captionfontcolor", CaptionFontColor);
     VisitArrowButtons(v, UpButtonRect, ActiveUpButtonRect, DownUpButtonRect, DownButtonRect,
                       ActiveDownButtonRect, DownDownButtonRect);
@@ -239,7 +231,7 @@ void TspDataSkinComboBox::VisitKeys(SkinKeyVisitor& v) {
     v.Integer("itemleftoffset", ItemLeftOffset);
     v.Integer("itemrightoffset", ItemRightOffset);
     v.SkinRect("itemtextrect", ItemTextRect);
-    v.Font("", FontName, FontHeight, FontStyle);
+    v.Font("", Font);
     v.Color("fontcolor", FontColor);
     v.Color("focusfontcolor", FocusFontColor);
     v.Text("listboxname", ListBoxName);
@@ -269,7 +261,7 @@ void TspDataSkinScrollBarControl::VisitKeys(SkinKeyVisitor& v) {
 void TspDataSkinSpinEditControl::VisitKeys(SkinKeyVisitor& v) {
     TspDataSkinCustomControl::VisitKeys(v);
     v.SkinRect("activeskinrect", ActiveSkinRect);
-    v.Font("", FontName, FontHeight, FontStyle);
+    v.Font("", Font);
     v.Color("fontcolor", FontColor);
     v.Color("activefontcolor", ActiveFontColor);
     v.Color("disabledfontcolor", DisabledFontColor);
@@ -296,7 +288,7 @@ void TspDataSkinGaugeControl::VisitKeys(SkinKeyVisitor& v) {
     v.Integer("beginoffset", BeginOffset);
     v.Integer("endoffset", EndOffset);
     v.Bool("vertical", Vertical);
-    v.Font("", FontName, FontHeight, FontStyle);
+    v.Font("", Font);
     v.Color("fontcolor", FontColor);
     v.Bool("progresstransparent", ProgressTransparent);
     v.Color("progresstransparentcolor", ProgressTransparentColor);
@@ -349,31 +341,17 @@ void TspDataSkinGridControl::VisitKeys(SkinKeyVisitor& v) {
     v.Color("linescolor", LinesColor);
     v.Color("bgcolor", BGColor);
     v.PictureIndex("bgpictureindex", BGPictureIndex);
-    v.Font("", FontName, FontHeight, FontStyle);
+    v.Font("", Font);
     v.Color("fontcolor", FontColor);
     v.Color("selectfontcolor", SelectFontColor);
     v.Color("focusfontcolor", FocusFontColor);
-    v.Font("fixed", FixedFontName, FixedFontHeight, FixedFontStyle);
+    v.Font("fixed", FixedFont);
     v.Color("fixedfontcolor", FixedFontColor);
 }
 
-void TspDataSkinTreeView::VisitKeys(SkinKeyVisitor& v) {
+void TspDataSkinTextViewControl::VisitKeys(SkinKeyVisitor& v) {
     TspDataSkinControl::VisitKeys(v);
-    v.Font("", FontName, FontHeight, FontStyle);
-    v.Color("fontcolor", FontColor);
-    v.Color("bgcolor", BGColor);
-}
-
-void TspDataSkinListView::VisitKeys(SkinKeyVisitor& v) {
-    TspDataSkinControl::VisitKeys(v);
-    v.Font("", FontName, FontHeight, FontStyle);
-    v.Color("fontcolor", FontColor);
-    v.Color("bgcolor", BGColor);
-}
-
-void TspDataSkinRichEdit::VisitKeys(SkinKeyVisitor& v) {
-    TspDataSkinControl::VisitKeys(v);
-    v.Font("", FontName, FontHeight, FontStyle);
+    v.Font("", Font);
     v.Color("fontcolor", FontColor);
     v.Color("bgcolor", BGColor);
 }
@@ -403,16 +381,9 @@ void TspDataSkinFrameRegulator::VisitKeys(SkinKeyVisitor& v) {
 namespace {
 
 template <class Record>
-std::unique_ptr<TspDataSkinControl> Make(std::string sectionName) {
-    return std::make_unique<Record>(std::move(sectionName));
-}
+constexpr auto Make = MakeSkinRecord<TspDataSkinControl, Record>;
 
-struct ControlType {
-    std::string_view word;
-    std::unique_ptr<TspDataSkinControl> (*make)(std::string);
-};
-
-constexpr ControlType kControlTypes[] = {
+constexpr SkinRecordType<TspDataSkinControl> kControlTypes[] = {
     {"button", Make<TspDataSkinButtonControl>},
     {"menubutton", Make<TspDataSkinMenuButtonControl>},
     {"checkradio", Make<TspDataSkinCheckRadioControl>},
@@ -451,10 +422,7 @@ constexpr ControlType kControlTypes[] = {
 }  // namespace
 
 std::unique_ptr<TspDataSkinControl> CreateSkinControl(std::string_view typeWord, std::string sectionName) {
-    for (const ControlType& type : kControlTypes) {
-        if (type.word == typeWord) return type.make(std::move(sectionName));
-    }
-    return nullptr;
+    return CreateSkinRecord<TspDataSkinControl>(kControlTypes, typeWord, std::move(sectionName));
 }
 
 }  // namespace vemora::skin

@@ -73,9 +73,7 @@ class TspDataSkinButtonControl : public TspDataSkinCustomControl {
   public:
     using TspDataSkinCustomControl::TspDataSkinCustomControl;
 
-    std::string FontName{kDefaultSkinFontName};
-    int32_t FontHeight = kDefaultSkinFontHeight;
-    FontStyles FontStyle;
+    SkinFont Font;
     SkinColor FontColor = 0;
     SkinColor ActiveFontColor = 0;
     SkinColor DisabledFontColor = 0;
@@ -104,9 +102,7 @@ class TspDataSkinCheckRadioControl : public TspDataSkinCustomControl {
   public:
     using TspDataSkinCustomControl::TspDataSkinCustomControl;
 
-    std::string FontName{kDefaultSkinFontName};
-    int32_t FontHeight = kDefaultSkinFontHeight;
-    FontStyles FontStyle;
+    SkinFont Font;
     SkinColor FontColor = 0;
     SkinColor ActiveFontColor = 0;
     SkinColor UnEnabledFontColor = 0;
@@ -134,9 +130,7 @@ class TspDataSkinPanelControl : public TspDataSkinCustomControl {
     int32_t BGPictureIndex = -1;
     Rect CaptionRect;
     TextAlignment Alignment = TextAlignment::taCenter;
-    std::string FontName{kDefaultSkinFontName};
-    int32_t FontHeight = kDefaultSkinFontHeight;
-    FontStyles FontStyle;
+    SkinFont Font;
     SkinColor FontColor = 0;
     Rect CheckImageRect;
     Rect UnCheckImageRect;
@@ -173,9 +167,7 @@ class TspDataSkinExPanelControl : public TspDataSkinCustomControl {
     Rect VRestoreButtonActiveRect;
     Rect VRestoreButtonDownRect;
     Rect CaptionRect;
-    std::string FontName{kDefaultSkinFontName};
-    int32_t FontHeight = kDefaultSkinFontHeight;
-    FontStyles FontStyle;
+    SkinFont Font;
     SkinColor FontColor = 0;
 
   protected:
@@ -186,9 +178,7 @@ class TspDataSkinLabelControl : public TspDataSkinCustomControl {
   public:
     using TspDataSkinCustomControl::TspDataSkinCustomControl;
 
-    std::string FontName{kDefaultSkinFontName};
-    int32_t FontHeight = kDefaultSkinFontHeight;
-    FontStyles FontStyle;
+    SkinFont Font;
     SkinColor FontColor = 0;
 
   protected:
@@ -199,9 +189,7 @@ class TspDataSkinStdLabelControl : public TspDataSkinControl {
   public:
     using TspDataSkinControl::TspDataSkinControl;
 
-    std::string FontName{kDefaultSkinFontName};
-    int32_t FontHeight = kDefaultSkinFontHeight;
-    FontStyles FontStyle;
+    SkinFont Font;
     SkinColor FontColor = 0;
     SkinColor ActiveFontColor = 0xFF0000;
 
@@ -239,9 +227,7 @@ class TspDataSkinTabControl : public TspDataSkinControl {
     int32_t TabLeftOffset = 0;
     int32_t TabRightOffset = 0;
     Rect TabsBGRect;
-    std::string FontName{kDefaultSkinFontName};
-    int32_t FontHeight = kDefaultSkinFontHeight;
-    FontStyles FontStyle;
+    SkinFont Font;
     SkinColor FontColor = 0;
     SkinColor ActiveFontColor = 0;
     SkinColor FocusFontColor = 0;
@@ -257,9 +243,7 @@ class TspDataSkinEditControl : public TspDataSkinCustomControl {
     using TspDataSkinCustomControl::TspDataSkinCustomControl;
 
     Rect ActiveSkinRect;
-    std::string FontName{kDefaultSkinFontName};
-    int32_t FontHeight = kDefaultSkinFontHeight;
-    FontStyles FontStyle;
+    SkinFont Font;
     SkinColor FontColor = 0;
     SkinColor DisabledFontColor = 0;
     SkinColor ActiveFontColor = 0;
@@ -293,16 +277,12 @@ class TspDataSkinListBox : public TspDataSkinCustomControl {
     int32_t ItemLeftOffset = 0;
     int32_t ItemRightOffset = 0;
     Rect ItemTextRect;
-    std::string FontName{kDefaultSkinFontName};
-    int32_t FontHeight = kDefaultSkinFontHeight;
-    FontStyles FontStyle;
+    SkinFont Font;
     SkinColor FontColor = 0;
     SkinColor ActiveFontColor = 0;
     SkinColor FocusFontColor = 0;
     Rect CaptionRect;
-    std::string CaptionFontName{kDefaultSkinFontName};
-    int32_t CaptionFontHeight = kDefaultSkinFontHeight;
-    FontStyles CaptionFontStyle;
+    SkinFont CaptionFont;
     SkinColor CaptionFontColor = 0;
     Rect UpButtonRect;
     Rect ActiveUpButtonRect;
@@ -343,9 +323,7 @@ class TspDataSkinComboBox : public TspDataSkinCustomControl {
     int32_t ItemLeftOffset = 0;
     int32_t ItemRightOffset = 0;
     Rect ItemTextRect;
-    std::string FontName{kDefaultSkinFontName};
-    int32_t FontHeight = kDefaultSkinFontHeight;
-    FontStyles FontStyle;
+    SkinFont Font;
     SkinColor FontColor = 0;
     SkinColor FocusFontColor = 0;
     std::string ListBoxName;  // the [SKINCONTROLS] section of the drop-down list
@@ -389,9 +367,7 @@ class TspDataSkinSpinEditControl : public TspDataSkinCustomControl {
     using TspDataSkinCustomControl::TspDataSkinCustomControl;
 
     Rect ActiveSkinRect;
-    std::string FontName{kDefaultSkinFontName};
-    int32_t FontHeight = kDefaultSkinFontHeight;
-    FontStyles FontStyle;
+    SkinFont Font;
     SkinColor FontColor = 0;
     SkinColor ActiveFontColor = 0;
     SkinColor DisabledFontColor = 0;
@@ -433,9 +409,7 @@ class TspDataSkinGaugeControl : public TspDataSkinCustomControl {
     int32_t BeginOffset = 0;
     int32_t EndOffset = 0;
     bool Vertical = false;
-    std::string FontName{kDefaultSkinFontName};
-    int32_t FontHeight = kDefaultSkinFontHeight;
-    FontStyles FontStyle;
+    SkinFont Font;
     SkinColor FontColor = 0;
     bool ProgressTransparent = false;
     SkinColor ProgressTransparentColor = 0;
@@ -519,28 +493,24 @@ class TspDataSkinGridControl : public TspDataSkinControl {
     SkinColor LinesColor = 0;
     SkinColor BGColor = 0;
     int32_t BGPictureIndex = -1;
-    std::string FontName{kDefaultSkinFontName};
-    int32_t FontHeight = kDefaultSkinFontHeight;
-    FontStyles FontStyle;
+    SkinFont Font;
     SkinColor FontColor = 0;
     SkinColor SelectFontColor = 0;
     SkinColor FocusFontColor = 0;
-    std::string FixedFontName{kDefaultSkinFontName};
-    int32_t FixedFontHeight = kDefaultSkinFontHeight;
-    FontStyles FixedFontStyle;
+    SkinFont FixedFont;
     SkinColor FixedFontColor = 0;
 
   protected:
     void VisitKeys(SkinKeyVisitor& v) override;
 };
 
-class TspDataSkinTreeView : public TspDataSkinControl {
+// The common record of the tree view, the list view and the rich edit, which differ only in
+// the control that asks for them.
+class TspDataSkinTextViewControl : public TspDataSkinControl {
   public:
     using TspDataSkinControl::TspDataSkinControl;
 
-    std::string FontName{kDefaultSkinFontName};
-    int32_t FontHeight = kDefaultSkinFontHeight;
-    FontStyles FontStyle;
+    SkinFont Font;
     SkinColor FontColor = 0;
     SkinColor BGColor = 0;
 
@@ -548,32 +518,19 @@ class TspDataSkinTreeView : public TspDataSkinControl {
     void VisitKeys(SkinKeyVisitor& v) override;
 };
 
-class TspDataSkinListView : public TspDataSkinControl {
+class TspDataSkinTreeView : public TspDataSkinTextViewControl {
   public:
-    using TspDataSkinControl::TspDataSkinControl;
-
-    std::string FontName{kDefaultSkinFontName};
-    int32_t FontHeight = kDefaultSkinFontHeight;
-    FontStyles FontStyle;
-    SkinColor FontColor = 0;
-    SkinColor BGColor = 0;
-
-  protected:
-    void VisitKeys(SkinKeyVisitor& v) override;
+    using TspDataSkinTextViewControl::TspDataSkinTextViewControl;
 };
 
-class TspDataSkinRichEdit : public TspDataSkinControl {
+class TspDataSkinListView : public TspDataSkinTextViewControl {
   public:
-    using TspDataSkinControl::TspDataSkinControl;
+    using TspDataSkinTextViewControl::TspDataSkinTextViewControl;
+};
 
-    std::string FontName{kDefaultSkinFontName};
-    int32_t FontHeight = kDefaultSkinFontHeight;
-    FontStyles FontStyle;
-    SkinColor FontColor = 0;
-    SkinColor BGColor = 0;
-
-  protected:
-    void VisitKeys(SkinKeyVisitor& v) override;
+class TspDataSkinRichEdit : public TspDataSkinTextViewControl {
+  public:
+    using TspDataSkinTextViewControl::TspDataSkinTextViewControl;
 };
 
 class TspDataSkinSlider : public TspDataSkinControl {

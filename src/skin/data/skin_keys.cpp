@@ -2,11 +2,18 @@
 
 namespace vemora::skin {
 
-void SkinKeyVisitor::Font(std::string_view prefix, std::string& name, int32_t& height, FontStyles& style) {
+void SkinKeyVisitor::Font(std::string_view prefix, SkinFont& font) {
     const std::string p(prefix);
-    Text(p + "fontname", name, kDefaultSkinFontName);
-    Integer(p + "fontheight", height, kDefaultSkinFontHeight);
-    Styles(p + "fontstyle", style);
+    Text(p + "fontname", font.Name, kDefaultSkinFontName);
+    Integer(p + "fontheight", font.Height, kDefaultSkinFontHeight);
+    Styles(p + "fontstyle", font.Style);
+}
+
+void SkinKeyVisitor::Corners(Point& leftTop, Point& rightTop, Point& leftBottom, Point& rightBottom) {
+    SkinPoint("lefttoppoint", leftTop);
+    SkinPoint("righttoppoint", rightTop);
+    SkinPoint("leftbottompoint", leftBottom);
+    SkinPoint("rightbottompoint", rightBottom);
 }
 
 void SkinKeyReader::Integer(std::string_view key, int32_t& field, int32_t fallback) {

@@ -6,8 +6,11 @@
 #pragma once
 
 #include <cstdint>
+#include <memory>
+#include <span>
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 #include "skin/data/skin_ini.h"
@@ -40,7 +43,10 @@ class SkinKeyVisitor {
         field = static_cast<E>(value);
     }
     // prefix+"fontname" (default "宋体"), prefix+"fontheight" (default 14), prefix+"fontstyle".
-    void Font(std::string_view prefix, std::string& name, int32_t& height, FontStyles& style);
+    void Font(std::string_view prefix, SkinFont& font);
+    // The corner points of a nine-area picture: "lefttoppoint", "righttoppoint",
+    // "leftbottompoint", "rightbottompoint".
+    void Corners(Point& leftTop, Point& rightTop, Point& leftBottom, Point& rightBottom);
 };
 
 class SkinKeyReader final : public SkinKeyVisitor {
@@ -79,5 +85,38 @@ class SkinKeyWriter final : public SkinKeyVisitor {
     SkinIni& ini_;
     std::string section_;
 };
+
+// Replaces section by the keys record's visit writes, in reading order. The writer only reads
+// the fields, so a const record may be walked by its (non-const) visit.
+template <class Record>
+void WriteSkinSection(SkinIni& ini, std::string_view section, const Record& record,
+                      void (Record::*visit)(SkinKeyVisitor&)) {
+    ini.EraseSection(section);
+    SkinKeyWriter writer(ini, section);
+    (const_cast<Record&>(record).*visit)(writer);
+}
+
+// A type word of [SKINOBJECTS] or [SKINCONTROLS] and the record class it makes.
+template <class Base>
+struct SkinRecordType {
+    std::string_view word;
+    std::unique_ptr<Base> (*make)(std::string sectionName);
+};
+
+template <class Base, class Record>
+std::unique_ptr<Base> MakeSkinRecord(std::string sectionName) {
+    return std::make_unique<Record>(std::move(sectionName));
+}
+
+// The record for typeWord (exact case) in types, read from section sectionName; null for a
+// word the table does not hold.
+template <class Base>
+std::unique_ptr<Base> CreateSkinRecord(std::span<const SkinRecordType<Base>> types, std::string_view typeWord,
+                                       std::string sectionName) {
+    for (const SkinRecordType<Base>& type : types) {
+        if (type.word == typeWord) return type.make(std::move(sectionName));
+    }
+    return nullptr;
+}
 
 }  // namespace vemora::skin

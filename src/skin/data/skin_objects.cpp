@@ -7,12 +7,11 @@ namespace vemora::skin {
 void TspDataSkinObject::LoadFromIni(const SkinIni& ini) {
     SkinKeyReader reader(ini, SkinSectionName);
     VisitKeys(reader);
+    if (!CanMorph()) Morphing = false;
 }
 
 void TspDataSkinObject::SaveToIni(SkinIni& ini) const {
-    ini.EraseSection(SkinSectionName);
-    SkinKeyWriter writer(ini, SkinSectionName);
-    const_cast<TspDataSkinObject*>(this)->VisitKeys(writer);  // the writer only reads the fields
+    WriteSkinSection(ini, SkinSectionName, *this, &TspDataSkinObject::VisitKeys);
 }
 
 void TspDataSkinObject::VisitKeys(SkinKeyVisitor& v) {
@@ -42,7 +41,7 @@ void TspDataSkinMenuItem::VisitKeys(SkinKeyVisitor& v) {
     v.Integer("dividerleftoffset", DividerLeftOffset);
     v.Integer("dividerrightoffset", DividerRightOffset);
     v.SkinRect("textrect", TextRect);
-    v.Font("", FontName, FontHeight, FontStyle);
+    v.Font("", Font);
     v.Color("fontcolor", FontColor);
     v.Color("activefontcolor", ActiveFontColor);
     v.Color("unenabledfontcolor", UnEnabledFontColor);
@@ -54,7 +53,7 @@ void TspDataSkinMainMenuItem::VisitKeys(SkinKeyVisitor& v) {
     v.Integer("itemrightoffset", ItemRightOffset);
     v.SkinRect("downrect", DownRect);
     v.SkinRect("textrect", TextRect);
-    v.Font("", FontName, FontHeight, FontStyle);
+    v.Font("", Font);
     v.Color("fontcolor", FontColor);
     v.Color("activefontcolor", ActiveFontColor);
     v.Color("downfontcolor", DownFontColor);
@@ -80,7 +79,7 @@ void TspDataSkinCaption::VisitKeys(SkinKeyVisitor& v) {
     TspDataSkinObject::VisitKeys(v);
     v.Bool("defaultcaption", DefaultCaption);
     v.SkinRect("textrect", TextRect);
-    v.Font("", FontName, FontHeight, FontStyle);
+    v.Font("", Font);
     v.Color("fontcolor", FontColor);
     v.Color("activefontcolor", ActiveFontColor);
     v.Enum("alignment", Alignment);
@@ -92,11 +91,6 @@ void TspDataSkinCaption::VisitKeys(SkinKeyVisitor& v) {
     v.SkinRect("frametextrect", FrameTextRect);
     v.Integer("frameleftoffset", FrameLeftOffset);
     v.Integer("framerightoffset", FrameRightOffset);
-}
-
-void TspDataSkinTrackBar::LoadFromIni(const SkinIni& ini) {
-    TspDataSkinObject::LoadFromIni(ini);
-    Morphing = false;
 }
 
 void TspDataSkinTrackBar::VisitKeys(SkinKeyVisitor& v) {
@@ -138,18 +132,14 @@ void TspDataSkinFrameRegulatorObject::VisitKeys(SkinKeyVisitor& v) {
 
 void TspDataSkinLabel::VisitKeys(SkinKeyVisitor& v) {
     TspDataSkinObject::VisitKeys(v);
-    v.Text("fontName", FontName, kDefaultSkinFontName);
-    v.Integer("fontheight", FontHeight, kDefaultSkinFontHeight);
-    v.Styles("fontstyle", FontStyle);
+    // The label's name key is written "fontName"; reading matches it in any case all the same.
+    v.Text("fontName", Font.Name, kDefaultSkinFontName);
+    v.Integer("fontheight", Font.Height, kDefaultSkinFontHeight);
+    v.Styles("fontstyle", Font.Style);
     v.Color("fontcolor", FontColor);
     v.Color("activefontcolor", ActiveFontColor);
     v.Enum("alignment", Alignment);
     v.Text("textvalue", TextValue);
-}
-
-void TspDataSkinBitLabel::LoadFromIni(const SkinIni& ini) {
-    TspDataSkinObject::LoadFromIni(ini);
-    Morphing = false;
 }
 
 void TspDataSkinBitLabel::VisitKeys(SkinKeyVisitor& v) {
@@ -160,11 +150,6 @@ void TspDataSkinBitLabel::VisitKeys(SkinKeyVisitor& v) {
     v.LineList("symbols", Symbols);
     v.Bool("transparent", Transparent);
     v.Color("transparentcolor", TransparentColor, 0xFF00FF);
-}
-
-void TspDataSkinAnimate::LoadFromIni(const SkinIni& ini) {
-    TspDataSkinObject::LoadFromIni(ini);
-    Morphing = false;
 }
 
 void TspDataSkinAnimate::VisitKeys(SkinKeyVisitor& v) {
@@ -179,16 +164,9 @@ void TspDataSkinAnimate::VisitKeys(SkinKeyVisitor& v) {
 namespace {
 
 template <class Record>
-std::unique_ptr<TspDataSkinObject> Make(std::string sectionName) {
-    return std::make_unique<Record>(std::move(sectionName));
-}
+constexpr auto Make = MakeSkinRecord<TspDataSkinObject, Record>;
 
-struct ObjectType {
-    std::string_view word;
-    std::unique_ptr<TspDataSkinObject> (*make)(std::string);
-};
-
-constexpr ObjectType kObjectTypes[] = {
+constexpr SkinRecordType<TspDataSkinObject> kObjectTypes[] = {
     {"menuitem", Make<TspDataSkinMenuItem>},
     {"mainmenuitem", Make<TspDataSkinMainMenuItem>},
     {"mainmenubaritem", Make<TspDataSkinMainMenuBarItem>},
@@ -210,10 +188,7 @@ constexpr ObjectType kObjectTypes[] = {
 }  // namespace
 
 std::unique_ptr<TspDataSkinObject> CreateSkinObject(std::string_view typeWord, std::string sectionName) {
-    for (const ObjectType& type : kObjectTypes) {
-        if (type.word == typeWord) return type.make(std::move(sectionName));
-    }
-    return nullptr;
+    return CreateSkinRecord<TspDataSkinObject>(kObjectTypes, typeWord, std::move(sectionName));
 }
 
 }  // namespace vemora::skin

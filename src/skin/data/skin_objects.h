@@ -42,6 +42,8 @@ class TspDataSkinObject {
 
   protected:
     virtual void VisitKeys(SkinKeyVisitor& v);
+    // False for objects that never morph: they read "morphing" as false whatever it says.
+    virtual bool CanMorph() const { return true; }
 };
 
 // Reads only "rollup", "skinrect" and "cursorindex"; the other common fields keep their defaults.
@@ -63,9 +65,7 @@ class TspDataSkinMenuItem : public TspDataSkinObject {
     int32_t DividerLeftOffset = 0;
     int32_t DividerRightOffset = 0;
     Rect TextRect;
-    std::string FontName{kDefaultSkinFontName};
-    int32_t FontHeight = kDefaultSkinFontHeight;
-    FontStyles FontStyle;
+    SkinFont Font;
     SkinColor FontColor = 0;
     SkinColor ActiveFontColor = 0;
     SkinColor UnEnabledFontColor = 0;
@@ -82,9 +82,7 @@ class TspDataSkinMainMenuItem : public TspDataSkinObject {
     int32_t ItemRightOffset = 0;
     Rect DownRect;
     Rect TextRect;
-    std::string FontName{kDefaultSkinFontName};
-    int32_t FontHeight = kDefaultSkinFontHeight;
-    FontStyles FontStyle;
+    SkinFont Font;
     SkinColor FontColor = 0;
     SkinColor ActiveFontColor = 0;
     SkinColor DownFontColor = 0;
@@ -135,9 +133,7 @@ class TspDataSkinCaption : public TspDataSkinObject {
 
     bool DefaultCaption = false;
     Rect TextRect;
-    std::string FontName{kDefaultSkinFontName};
-    int32_t FontHeight = kDefaultSkinFontHeight;
-    FontStyles FontStyle;
+    SkinFont Font;
     SkinColor FontColor = 0;
     SkinColor ActiveFontColor = 0;
     TextAlignment Alignment = TextAlignment::taCenter;
@@ -154,11 +150,9 @@ class TspDataSkinCaption : public TspDataSkinObject {
     void VisitKeys(SkinKeyVisitor& v) override;
 };
 
-// "morphing" is always false after reading.
 class TspDataSkinTrackBar : public TspDataSkinObject {
   public:
     using TspDataSkinObject::TspDataSkinObject;
-    void LoadFromIni(const SkinIni& ini) override;
 
     Rect ButtonRect;
     Rect ActiveButtonRect;
@@ -172,6 +166,7 @@ class TspDataSkinTrackBar : public TspDataSkinObject {
 
   protected:
     void VisitKeys(SkinKeyVisitor& v) override;
+    bool CanMorph() const override { return false; }
 };
 
 class TspDataSkinGauge : public TspDataSkinObject {
@@ -217,9 +212,7 @@ class TspDataSkinLabel : public TspDataSkinObject {
   public:
     using TspDataSkinObject::TspDataSkinObject;
 
-    std::string FontName{kDefaultSkinFontName};
-    int32_t FontHeight = kDefaultSkinFontHeight;
-    FontStyles FontStyle;
+    SkinFont Font;
     SkinColor FontColor = 0;
     SkinColor ActiveFontColor = 0;
     TextAlignment Alignment = TextAlignment::taCenter;
@@ -229,11 +222,9 @@ class TspDataSkinLabel : public TspDataSkinObject {
     void VisitKeys(SkinKeyVisitor& v) override;
 };
 
-// "morphing" is always false after reading.
 class TspDataSkinBitLabel : public TspDataSkinObject {
   public:
     using TspDataSkinObject::TspDataSkinObject;
-    void LoadFromIni(const SkinIni& ini) override;
 
     std::string TextValue;
     int32_t SymbolWidth = 0;
@@ -244,6 +235,7 @@ class TspDataSkinBitLabel : public TspDataSkinObject {
 
   protected:
     void VisitKeys(SkinKeyVisitor& v) override;
+    bool CanMorph() const override { return false; }
 };
 
 class TspDataSkinSwitch : public TspDataSkinObject {
@@ -251,11 +243,9 @@ class TspDataSkinSwitch : public TspDataSkinObject {
     using TspDataSkinObject::TspDataSkinObject;
 };
 
-// "morphing" is always false after reading.
 class TspDataSkinAnimate : public TspDataSkinObject {
   public:
     using TspDataSkinObject::TspDataSkinObject;
-    void LoadFromIni(const SkinIni& ini) override;
 
     int32_t CountFrames = 1;
     bool Cycle = false;
@@ -265,6 +255,7 @@ class TspDataSkinAnimate : public TspDataSkinObject {
 
   protected:
     void VisitKeys(SkinKeyVisitor& v) override;
+    bool CanMorph() const override { return false; }
 };
 
 // The record for a type word (exact case) read from section sectionName; null for a word

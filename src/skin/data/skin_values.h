@@ -36,6 +36,14 @@ struct FontStyles {
     friend bool operator==(const FontStyles&, const FontStyles&) = default;
 };
 
+// The font a record draws its text in (keys prefix+"fontname", prefix+"fontheight", prefix+"fontstyle").
+struct SkinFont {
+    std::string Name{kDefaultSkinFontName};
+    int32_t Height = kDefaultSkinFontHeight;
+    FontStyles Style;
+    friend bool operator==(const SkinFont&, const SkinFont&) = default;
+};
+
 enum class TextAlignment { taLeftJustify = 0, taRightJustify, taCenter };
 
 // The action of a caption button or an animate object (key "command").

@@ -149,9 +149,9 @@ TEST(SkinWindows, CreationDefaultsAndReading) {
     const TspDataSkinHintWindow hint;
     EXPECT_EQ(hint.WindowPictureIndex, -1);
     EXPECT_EQ(hint.MaskPictureIndex, -1);
-    EXPECT_EQ(hint.FontName, "\xCB\xCE\xCC\xE5");
-    EXPECT_EQ(hint.FontHeight, 14);
-    EXPECT_EQ(hint.FontStyle, FontStyles{});
+    EXPECT_EQ(hint.Font.Name, "\xCB\xCE\xCC\xE5");
+    EXPECT_EQ(hint.Font.Height, 14);
+    EXPECT_EQ(hint.Font.Style, FontStyles{});
     EXPECT_EQ(hint.FontColor, 0);
 
     const SkinIni ini(
@@ -171,9 +171,9 @@ TEST(SkinWindows, CreationDefaultsAndReading) {
     TspDataSkinHintWindow readHint;
     readHint.LoadFromIni(ini);
     EXPECT_EQ(readHint.WindowPictureIndex, -1);
-    EXPECT_EQ(readHint.FontName, "Tahoma");
-    EXPECT_EQ(readHint.FontHeight, 14);
-    EXPECT_TRUE(readHint.FontStyle.bold);
+    EXPECT_EQ(readHint.Font.Name, "Tahoma");
+    EXPECT_EQ(readHint.Font.Height, 14);
+    EXPECT_TRUE(readHint.Font.Style.bold);
     EXPECT_EQ(readHint.ClientRect, (Rect{2, 2, 8, 8}));
     EXPECT_TRUE(readHint.LeftStretch);
 }

@@ -71,7 +71,7 @@ TEST(SkinData, CreatedEmpty) {
     EXPECT_TRUE(skin.SkinObjects.empty());
     EXPECT_TRUE(skin.ActivePictures.empty());
     EXPECT_EQ(skin.PopupWindowData.WindowPictureIndex, -1);
-    EXPECT_EQ(skin.HintWindowData.FontHeight, 14);
+    EXPECT_EQ(skin.HintWindowData.Font.Height, 14);
     EXPECT_EQ(skin.FormInfo.CursorIndex, -1);
     EXPECT_EQ(skin.CursorBase, 1);
     EXPECT_EQ(skin.IndexOfControl("button"), -1);
@@ -105,7 +105,7 @@ TEST(SkinData, OneLoadReadsEverySectionAndTellsTheFormsOnce) {
     EXPECT_EQ(skin.FormInfo.RightBottomPoint, (Point{367, 157}));
     EXPECT_EQ(skin.PopupWindowData.WindowPictureIndex, 1);
     EXPECT_EQ(skin.PopupWindowData.ItemsRect, (Rect{2, 2, 20, 20}));
-    EXPECT_EQ(skin.HintWindowData.FontHeight, 12);
+    EXPECT_EQ(skin.HintWindowData.Font.Height, 12);
 
     ASSERT_EQ(skin.SkinAreas.size(), 2u);
     EXPECT_EQ(skin.SkinAreas[0]->SkinSectionName, "caption area");
@@ -168,7 +168,7 @@ TEST(SkinData, MissingOrZeroCountsMakeNoRecords) {
     skin.LoadFromContainer(Container(""));
     EXPECT_FALSE(skin.Empty());
     EXPECT_EQ(skin.FormInfo.BGPictureIndex, -1);
-    EXPECT_EQ(skin.HintWindowData.FontName, "\xCB\xCE\xCC\xE5");
+    EXPECT_EQ(skin.HintWindowData.Font.Name, "\xCB\xCE\xCC\xE5");
 }
 
 // An error part-way leaves the skin as ClearSkin leaves it: nothing half read is kept.
@@ -248,7 +248,7 @@ TEST(SkinData, ClearSkinKeepsTheFrameGeometry) {
     EXPECT_EQ(skin.PopupWindowData.WindowPictureIndex, -1);
     EXPECT_EQ(skin.HintWindowData.WindowPictureIndex, -1);
     EXPECT_EQ(skin.PopupWindowData.ItemsRect, (Rect{2, 2, 20, 20}));
-    EXPECT_EQ(skin.HintWindowData.FontHeight, 12);
+    EXPECT_EQ(skin.HintWindowData.Font.Height, 12);
     EXPECT_EQ(skin.FormInfo.BorderWidth, 4);
     EXPECT_EQ(skin.FormInfo.ClientRect, (Rect{8, 27, 370, 162}));
 }

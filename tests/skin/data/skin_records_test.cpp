@@ -301,6 +301,9 @@ TEST(SkinRecords, ClassesDescendAsClientsExpect) {
     EXPECT_EQ(dynamic_cast<TspDataSkinCustomControl*>(control("tab").get()), nullptr);
     EXPECT_EQ(dynamic_cast<TspDataSkinCustomControl*>(control("animate").get()), nullptr);
     EXPECT_NE(dynamic_cast<TspDataSkinFrameControl*>(control("frameregulator").get()), nullptr);
+    EXPECT_NE(dynamic_cast<TspDataSkinTreeView*>(control("treeview").get()), nullptr);
+    EXPECT_EQ(dynamic_cast<TspDataSkinTreeView*>(control("listview").get()), nullptr);
+    EXPECT_EQ(dynamic_cast<TspDataSkinRichEdit*>(control("listview").get()), nullptr);
     EXPECT_NE(dynamic_cast<TspDataSkinStdButton*>(object("mainmenubarbutton").get()), nullptr);
     EXPECT_NE(dynamic_cast<TspDataSkinButton*>(object("stdbutton").get()), nullptr);
     EXPECT_EQ(dynamic_cast<TspDataSkinStdButton*>(object("button").get()), nullptr);
@@ -437,7 +440,7 @@ TEST(SkinRecords, KeysMatchInAnyCaseWordsOnlyInTheirOwn) {
     TspDataSkinCaption caption("CAPTION");
     caption.LoadFromIni(ini);
     EXPECT_EQ(caption.Alignment, TextAlignment::taLeftJustify);
-    EXPECT_EQ(caption.FontStyle, FontStyles{});
+    EXPECT_EQ(caption.Font.Style, FontStyles{});
     EXPECT_EQ(caption.MorphKind, MorphKind::mkDefault);
 }
 
@@ -478,10 +481,10 @@ TEST(SkinRecords, SaveThenLoadGivesAnEqualRecord) {
     TspDataSkinListBox list("listbox");
     list.ClientRect = {4, 4, 60, 60};
     list.RightBottomPoint = {50, 50};
-    list.FontStyle = {false, true, false, true};
-    list.CaptionFontName = "Tahoma";
-    list.CaptionFontHeight = -11;
-    list.CaptionFontStyle = {true, false, false, false};
+    list.Font.Style = {false, true, false, true};
+    list.CaptionFont.Name = "Tahoma";
+    list.CaptionFont.Height = -11;
+    list.CaptionFont.Style = {true, false, false, false};
     list.FocusFontColor = 0xFFFFFF;
     list.HScrollBarName = "myscroll";
 
@@ -516,9 +519,9 @@ TEST(SkinRecords, SaveThenLoadGivesAnEqualRecord) {
     EXPECT_EQ(bits2.Symbols, bits.Symbols);
     EXPECT_TRUE(bits2.Transparent);
     EXPECT_EQ(bits2.TransparentColor, 255);
-    EXPECT_EQ(list2.FontStyle, list.FontStyle);
-    EXPECT_EQ(list2.CaptionFontName, "Tahoma");
-    EXPECT_EQ(list2.CaptionFontHeight, -11);
+    EXPECT_EQ(list2.Font.Style, list.Font.Style);
+    EXPECT_EQ(list2.CaptionFont.Name, "Tahoma");
+    EXPECT_EQ(list2.CaptionFont.Height, -11);
     EXPECT_EQ(list2.HScrollBarName, "myscroll");
     EXPECT_EQ(knob2.FramesCount, 31);
     EXPECT_EQ(knob2.FramesPlacement, FramePlacement::fpVertical);
