@@ -1,11 +1,11 @@
 // Benchmarks of skin composition. Each one also reports x_memcpy: its time over the time
-// of memcpy of the same number of output bytes, both measured in this run, alternately,
-// taking the best of several rounds (these machines are noisy).
+// of memcpy of the same number of output bytes, both measured in this run, alternately, in
+// thread CPU time, taking the best of several rounds (these machines are shared and noisy).
 #include <benchmark/benchmark.h>
 
 #include <algorithm>
-#include <chrono>
 #include <cstring>
+#include <ctime>
 #include <functional>
 #include <random>
 #include <vector>
@@ -17,11 +17,10 @@
 namespace {
 
 using namespace vemora::skin;
-using Clock = std::chrono::steady_clock;
 
-Image24 Noise(int w, int h, uint32_t seed) {
+Image24 Noise(int w, int h, uint32_t stream) {
     Image24 image(w, h);
-    std::mt19937 random(seed);
+    std::mt19937 random(stream);
     for (int y = 0; y < h; ++y) {
         uint8_t* row = image.ScanLine(y);
         for (int i = 0; i < 3 * w; ++i) row[i] = uint8_t(random());
@@ -29,11 +28,17 @@ Image24 Noise(int w, int h, uint32_t seed) {
     return image;
 }
 
-// Best time per call of f over a few rounds of calls lasting at least `budget` each.
-double BestSeconds(const std::function<void()>& f, int calls) {
-    const auto start = Clock::now();
+double ThreadSeconds() {
+    timespec t{};
+    clock_gettime(CLOCK_THREAD_CPUTIME_ID, &t);
+    return double(t.tv_sec) + double(t.tv_nsec) * 1e-9;
+}
+
+// Time per call of f over `calls` calls.
+double SecondsPerCall(const std::function<void()>& f, int calls) {
+    const double start = ThreadSeconds();
     for (int i = 0; i < calls; ++i) f();
-    return std::chrono::duration<double>(Clock::now() - start).count() / calls;
+    return (ThreadSeconds() - start) / calls;
 }
 
 void ReportAgainstMemcpy(benchmark::State& state, const std::function<void()>& op, size_t bytes,
@@ -44,13 +49,13 @@ void ReportAgainstMemcpy(benchmark::State& state, const std::function<void()>& o
         benchmark::DoNotOptimize(to.data());
         benchmark::ClobberMemory();
     };
-    // Enough calls for about 20 ms of the operation per round.
-    const double once = BestSeconds(op, 1);
-    const int calls = std::clamp(int(0.02 / std::max(once, 1e-9)), 1, 100000);
+    // Rounds of about 10 ms of the operation, each followed by as many copies.
+    const double once = SecondsPerCall(op, 1);
+    const int calls = std::clamp(int(0.01 / std::max(once, 1e-9)), 1, 100000);
     double bestOp = 1e30, bestCopy = 1e30;
-    for (int round = 0; round < 5; ++round) {
-        bestOp = std::min(bestOp, BestSeconds(op, calls));
-        bestCopy = std::min(bestCopy, BestSeconds(copy, calls));
+    for (int round = 0; round < 9; ++round) {
+        bestOp = std::min(bestOp, SecondsPerCall(op, calls));
+        bestCopy = std::min(bestCopy, SecondsPerCall(copy, calls));
     }
     state.counters[counter] = bestOp / bestCopy;
     state.counters["memcpy_us"] = bestCopy * 1e6;
@@ -91,11 +96,31 @@ void BorderStripsBench(benchmark::State& state, const StretchFlags& stretch) {
     ReportAgainstMemcpy(state, build, bytes);
 }
 
-// The program's flags: top, left and right stretched, bottom tiled.
+// The program's flags: top, left and right stretched, bottom tiled. A repaint at the same size.
 void BM_BorderStrips1920x1080(benchmark::State& state) {
     BorderStripsBench(state, StretchFlags{true, true, true, false});
 }
 BENCHMARK(BM_BorderStrips1920x1080)->Unit(benchmark::kMicrosecond);
+
+// The same while the window is being resized: a new width every time, so nothing composed
+// for the last size can be reused.
+void BM_BorderStripsResizing1920x1080(benchmark::State& state) {
+    const Image24 picture = Noise(378, 169, 1);
+    int step = 0;
+    const auto build = [&] {
+        const int w = 1920 + step++ % 64;
+        const FrameGeometry g(w, 1080);
+        BorderStrips strips = BuildStretchBorderStrips(g.source, g.target, picture, {0, 0, 378, 169}, w, 1080,
+                                                       StretchFlags{true, true, true, false});
+        benchmark::DoNotOptimize(strips.top.Bits());
+    };
+    for (auto _ : state) build();
+    const FrameGeometry g(1920, 1080);
+    const size_t bytes = StripBytes(BuildStretchBorderStrips(
+        g.source, g.target, picture, {0, 0, 378, 169}, 1920, 1080, StretchFlags{true, true, true, false}));
+    ReportAgainstMemcpy(state, build, bytes);
+}
+BENCHMARK(BM_BorderStripsResizing1920x1080)->Unit(benchmark::kMicrosecond);
 
 void BM_BorderStripsTiled1920x1080(benchmark::State& state) {
     BorderStripsBench(state, StretchFlags{});

@@ -75,29 +75,70 @@ inline void CopyBytes(uint8_t* d, const uint8_t* s, size_t n) {
     }
 }
 
-#if VEMORA_DRAW_X86
-// Scaled rows are gathered sixteen target bytes at a time: a byte shuffle of the sixteen
-// source bytes at bases[q] by masks[16q ... 16q + 15]. Two chunks per step with AVX2.
-__attribute__((target("ssse3"))) void ShuffleRowSsse3(uint8_t* d, const uint8_t* s, const int* bases,
-                                                      const uint8_t* masks, size_t count) {
-    for (size_t q = 0; q < count; ++q) {
-        const __m128i from = _mm_loadu_si128(reinterpret_cast<const __m128i*>(s + bases[q]));
-        const __m128i mask = _mm_loadu_si128(reinterpret_cast<const __m128i*>(masks + 16 * q));
-        _mm_storeu_si128(reinterpret_cast<__m128i*>(d + 16 * q), _mm_shuffle_epi8(from, mask));
+// Repeats the first `filled` bytes at `block` until `total` bytes hold the pattern.
+void FillByDoubling(uint8_t* block, size_t filled, size_t total) {
+    while (filled < total) {
+        const size_t chunk = std::min(filled, total - filled);
+        std::memcpy(block + filled, block, chunk);
+        filled += chunk;
     }
 }
 
-__attribute__((target("avx2"))) void ShuffleRowAvx2(uint8_t* d, const uint8_t* s, const int* bases,
-                                                    const uint8_t* masks, size_t count) {
+#if VEMORA_DRAW_X86
+// Scaled rows are gathered sixteen target bytes at a time: a byte shuffle of the sixteen
+// source bytes at bases[q] by masks[16q ... 16q + 15] (two chunks per step with AVX2). Up to
+// four rows share the loads of bases and masks.
+__attribute__((target("ssse3"))) void Shuffle16(uint8_t* const* d, const uint8_t* const* s, int rows,
+                                                const int* bases, const uint8_t* masks, size_t count) {
+    for (size_t q = 0; q < count; ++q) {
+        const __m128i mask = _mm_loadu_si128(reinterpret_cast<const __m128i*>(masks + 16 * q));
+        for (int r = 0; r < rows; ++r) {
+            const __m128i from = _mm_loadu_si128(reinterpret_cast<const __m128i*>(s[r] + bases[q]));
+            _mm_storeu_si128(reinterpret_cast<__m128i*>(d[r] + 16 * q), _mm_shuffle_epi8(from, mask));
+        }
+    }
+}
+
+template <int Rows>
+__attribute__((target("avx2"))) void Shuffle16Avx2Rows(uint8_t* const* rows, const uint8_t* const* sources,
+                                                       const int* bases, const uint8_t* masks, size_t count) {
+    // Local copies of the row addresses: the stores below cannot change them.
+    uint8_t* d[Rows];
+    const uint8_t* s[Rows];
+    for (int r = 0; r < Rows; ++r) {
+        d[r] = rows[r];
+        s[r] = sources[r];
+    }
     size_t q = 0;
     for (; q + 2 <= count; q += 2) {
-        const __m128i low = _mm_loadu_si128(reinterpret_cast<const __m128i*>(s + bases[q]));
-        const __m128i high = _mm_loadu_si128(reinterpret_cast<const __m128i*>(s + bases[q + 1]));
-        const __m256i from = _mm256_inserti128_si256(_mm256_castsi128_si256(low), high, 1);
         const __m256i mask = _mm256_loadu_si256(reinterpret_cast<const __m256i*>(masks + 16 * q));
-        _mm256_storeu_si256(reinterpret_cast<__m256i*>(d + 16 * q), _mm256_shuffle_epi8(from, mask));
+        const int low = bases[q], high = bases[q + 1];
+        for (int r = 0; r < Rows; ++r) {
+            const __m128i a = _mm_loadu_si128(reinterpret_cast<const __m128i*>(s[r] + low));
+            const __m128i b = _mm_loadu_si128(reinterpret_cast<const __m128i*>(s[r] + high));
+            const __m256i from = _mm256_inserti128_si256(_mm256_castsi128_si256(a), b, 1);
+            _mm256_storeu_si256(reinterpret_cast<__m256i*>(d[r] + 16 * q), _mm256_shuffle_epi8(from, mask));
+        }
     }
-    if (q < count) ShuffleRowSsse3(d + 16 * q, s, bases + q, masks + 16 * q, count - q);
+    if (q < count) {
+        uint8_t* dq[4];
+        for (int r = 0; r < Rows; ++r) dq[r] = d[r] + 16 * q;
+        Shuffle16(dq, s, Rows, bases + q, masks + 16 * q, count - q);
+    }
+}
+
+void Shuffle16Avx2(uint8_t* const* d, const uint8_t* const* s, int rows, const int* bases,
+                   const uint8_t* masks, size_t count) {
+    switch (rows) {
+        case 4:
+            return Shuffle16Avx2Rows<4>(d, s, bases, masks, count);
+        case 3:
+            return Shuffle16Avx2Rows<3>(d, s, bases, masks, count);
+        case 2:
+            return Shuffle16Avx2Rows<2>(d, s, bases, masks, count);
+        default:
+            return Shuffle16Avx2Rows<1>(d, s, bases, masks, count);
+    }
 }
 #endif
 
@@ -154,19 +195,32 @@ class ColumnMap {
 
     void Copy(uint8_t* targetRow, const uint8_t* sourceRow) const {
         if (Empty()) return;
-        uint8_t* d = targetRow + 3 * int64_t(first_);
         if (identity_) {
-            CopyBytes(d, sourceRow + 3 * sourceFirst_, size_t(3) * size_t(last_ - first_));
+            CopyBytes(targetRow + 3 * int64_t(first_), sourceRow + 3 * sourceFirst_,
+                      size_t(3) * size_t(last_ - first_));
             return;
         }
+        CopyRows(&targetRow, &sourceRow, 1);
+    }
+
+    // Up to four rows of a scaled copy.
+    void CopyRows(uint8_t* const* targetRows, const uint8_t* const* sourceRows, int rows) const {
+        uint8_t* d[4];
+        for (int r = 0; r < rows; ++r) d[r] = targetRows[r] + 3 * int64_t(first_);
         size_t done = 0;  // target bytes
 #if VEMORA_DRAW_X86
         if (!bases_.empty()) {
-            (CpuHasAvx2() ? ShuffleRowAvx2 : ShuffleRowSsse3)(d, sourceRow, bases_.data(), masks_.data(),
-                                                              bases_.size());
+            (CpuHasAvx2() ? Shuffle16Avx2 : Shuffle16)(d, sourceRows, rows, bases_.data(), masks_.data(),
+                                                       bases_.size());
             done = 16 * bases_.size();
         }
 #endif
+        for (int r = 0; r < rows; ++r) CopyTail(d[r], sourceRows[r], done);
+    }
+
+  private:
+    // Target bytes from `done` on, pixel by pixel.
+    void CopyTail(uint8_t* d, const uint8_t* sourceRow, size_t done) const {
         size_t pixel = done / 3;
         for (size_t b = done; b < 3 * (pixel + 1) && pixel < offsets_.size(); ++b) {
             d[b] = sourceRow[offsets_[pixel] + int(b % 3)];
@@ -175,9 +229,8 @@ class ColumnMap {
             std::memcpy(d + 3 * pixel, sourceRow + offsets_[pixel], 3);
     }
 
-  private:
-    // The leading whole chunks whose sixteen bytes come from one load that stays inside the
-    // source row: enlarging always qualifies, a strong reduction may not.
+    // The leading whole chunks whose bytes come from one load that stays inside the source
+    // row: enlarging always qualifies, a strong reduction may not.
     void BuildShuffles([[maybe_unused]] int sourceWidth) {
 #if VEMORA_DRAW_X86
         if (!CpuHasSsse3()) return;
@@ -193,9 +246,11 @@ class ColumnMap {
         }
         size_t usable = 0;
         for (; usable < count; ++usable) {
+            // A chunk that starts inside a pixel reaches back to that pixel's first byte.
             const int* chunk = at.data() + 16 * usable;
-            const int base = chunk[0];
-            if (chunk[15] - base >= 16 || base + 16 > 3 * sourceWidth) break;
+            const auto [low, high] = std::minmax_element(chunk, chunk + 16);
+            const int base = *low;
+            if (*high - base >= 16 || base + 16 > 3 * sourceWidth) break;
             uint8_t* mask = masks_.data() + 16 * usable;
             for (int b = 0; b < 16; ++b) mask[b] = uint8_t(chunk[b] - base);
             bases_[usable] = base;
@@ -272,6 +327,50 @@ void ForEachScaledRow(Image24& target, const Rect& to, const Image24& source, co
         const int64_t sy = from.top + step.Index();
         if (sy >= 0 && sy < sourceHeight) draw(targetRow, sourceBits + size_t(sy) * sourceStride, int(y));
     }
+}
+
+int64_t FloorDiv(int64_t a, int64_t b) {
+    const int64_t q = a / b;
+    return (a % b != 0 && (a < 0) != (b < 0)) ? q - 1 : q;
+}
+
+// The same in runs: draw(firstTargetRow, rows, sourceRow) for consecutive target rows that
+// take the same source row. An enlargement is walked by source rows: source row j starts at
+// target index ceil((2j·dn − sn) / 2sn), stepped without dividing.
+template <typename Draw>
+void ForEachScaledRun(Image24& target, const Rect& to, const Image24& source, const Rect& from, Draw draw) {
+    const int64_t sn = Height64(from), dn = Height64(to);
+    if (sn >= dn) {
+        ForEachScaledRow(target, to, source, from, [&](uint8_t* row, const uint8_t* sourceRow, int) {
+            draw(row, size_t(1), sourceRow);
+        });
+        return;
+    }
+    const int64_t y0 = std::max<int64_t>(to.top, 0);
+    const int64_t y1 = std::min<int64_t>(to.bottom, target.Height());
+    if (y1 <= y0) return;
+    const size_t targetStride = size_t(target.RowSize()), sourceStride = size_t(source.RowSize());
+    const int64_t i0 = y0 - to.top, i1 = y1 - to.top;
+    int64_t j = FloorDiv((2 * i0 + 1) * sn, 2 * dn);
+    // start(j + 1) as quotient and remainder of (2(j + 1)·dn − sn + 2sn − 1) / 2sn.
+    const int64_t den = 2 * sn;
+    const int64_t num = 2 * (j + 1) * dn - sn + den - 1;
+    int64_t next = FloorDiv(num, den), rest = num - next * den;
+    const int64_t stepIndex = 2 * dn / den, stepRest = 2 * dn % den;
+    for (int64_t i = i0; i < i1; ++j) {
+        const int64_t end = std::min(next, i1);
+        const int64_t sy = from.top + j;
+        if (end > i && sy >= 0 && sy < source.Height()) {
+            draw(target.ScanLine(int(to.top + i)), size_t(end - i),
+                 source.Bits() + size_t(sy) * sourceStride);
+        }
+        i = std::max(i, end);
+        rest += stepRest;
+        const bool carry = rest >= den;
+        rest -= carry ? den : 0;
+        next += stepIndex + carry;
+    }
+    (void)targetStride;
 }
 
 template <typename Draw>
@@ -357,24 +456,36 @@ void CopyRectFrom(Image24& target, const Rect& to, const Image24& source, const 
     const size_t bytes = size_t(3) * size_t(columns.Last() - columns.First());
     if (columns.Identity()) {
         const size_t sourceAt = size_t(3) * size_t(columns.SourceFirst());
-        ForEachScaledRow(target, to, source, from, [&](uint8_t* row, const uint8_t* sourceRow, int) {
-            CopyBytes(row + at, sourceRow + sourceAt, bytes);
+        const size_t stride = size_t(target.RowSize());
+        ForEachScaledRun(target, to, source, from, [&](uint8_t* row, size_t rows, const uint8_t* sourceRow) {
+            for (size_t r = 0; r < rows; ++r, row += stride) CopyBytes(row + at, sourceRow + sourceAt, bytes);
         });
         return;
     }
-    // A row enlarged from the same source row as the row above copies that row: cheaper
-    // than gathering it again.
+    // Rows are gathered four at a time; a row enlarged from the same source row as the row
+    // above copies that row instead, cheaper than gathering it again.
+    uint8_t* rows[4];
+    const uint8_t* sources[4];
+    int pending = 0;
+    auto flush = [&] {
+        if (pending > 0) columns.CopyRows(rows, sources, pending);
+        pending = 0;
+    };
     const uint8_t* previousSource = nullptr;
     uint8_t* previousRow = nullptr;
     ForEachScaledRow(target, to, source, from, [&](uint8_t* row, const uint8_t* sourceRow, int) {
         if (sourceRow == previousSource) {
+            flush();
             CopyBytes(row + at, previousRow + at, bytes);
         } else {
-            columns.Copy(row, sourceRow);
+            rows[pending] = row;
+            sources[pending] = sourceRow;
+            if (++pending == 4) flush();
         }
         previousSource = sourceRow;
         previousRow = row;
     });
+    flush();
 }
 
 void TileRectHFrom(Image24& target, const Rect& to, const Image24& source, const Rect& from) {
@@ -393,6 +504,24 @@ void TileRectVFrom(Image24& target, const Rect& to, const Image24& source, const
         const size_t at = size_t(3) * size_t(columns.First());
         const size_t sourceAt = size_t(3) * size_t(columns.SourceFirst());
         const size_t bytes = size_t(3) * size_t(columns.Last() - columns.First());
+        const int64_t y0 = std::max<int64_t>(to.top, 0);
+        const int64_t y1 = std::min<int64_t>(to.bottom, target.Height());
+        const int64_t period = Height64(from);
+        if (bytes == size_t(3) * size_t(target.Width()) && from.top >= 0 && from.bottom <= source.Height() &&
+            y1 - y0 > period) {
+            // Whole rows, every source row present: after the first period the rest is the
+            // block of rows above, copied in doubling pieces.
+            const size_t stride = size_t(target.RowSize());
+            uint8_t* first = target.ScanLine(int(y0));
+            int64_t j = FloorMod(y0 - to.top, period);
+            for (int64_t y = y0; y < y0 + period; ++y) {
+                CopyBytes(first + size_t(y - y0) * stride, source.ScanLine(int(from.top + j)) + sourceAt,
+                          bytes);
+                if (++j == period) j = 0;
+            }
+            FillByDoubling(first, size_t(period) * stride, size_t(y1 - y0) * stride);
+            return;
+        }
         ForEachPeriodicRow(target, to, source, from, [&](uint8_t* row, const uint8_t* sourceRow, int) {
             CopyBytes(row + at, sourceRow + sourceAt, bytes);
         });

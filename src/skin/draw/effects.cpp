@@ -244,7 +244,7 @@ void SplitBlur(Image24& image, int a) {
 
 void RotateLeft(const Image24& image, Image24& target) {
     const int w = image.Width(), h = image.Height();
-    if (target.Width() != h || target.Height() != w) return;
+    if (image.IsEmpty() || target.Width() != h || target.Height() != w) return;
     for (int y = 0; y < h; ++y) {
         const uint8_t* p = image.ScanLine(y);
         for (int x = 0; x < w; ++x) std::memcpy(target.ScanLine(w - 1 - x) + 3 * y, p + 3 * x, 3);
@@ -253,7 +253,7 @@ void RotateLeft(const Image24& image, Image24& target) {
 
 void RotateRight(const Image24& image, Image24& target) {
     const int w = image.Width(), h = image.Height();
-    if (target.Width() != h || target.Height() != w) return;
+    if (image.IsEmpty() || target.Width() != h || target.Height() != w) return;
     for (int y = 0; y < h; ++y) {
         const uint8_t* p = image.ScanLine(y);
         for (int x = 0; x < w; ++x) std::memcpy(target.ScanLine(x) + 3 * (h - 1 - y), p + 3 * x, 3);
@@ -262,7 +262,7 @@ void RotateRight(const Image24& image, Image24& target) {
 
 void FlipVertical(const Image24& image, Image24& target) {
     const int w = image.Width(), h = image.Height();
-    if (target.Width() != w || target.Height() != h) return;
+    if (image.IsEmpty() || target.Width() != w || target.Height() != h) return;
     if (&image == &target) {
         std::vector<uint8_t> line(size_t(3) * w);
         for (int y = 0; y < h / 2; ++y) {

@@ -6,6 +6,7 @@
 // same shape into a device context.
 #pragma once
 
+#include <cstdint>
 #include <vector>
 
 #include "skin/draw/geometry.h"
@@ -14,6 +15,11 @@
 namespace vemora::skin {
 
 using MarkShape = std::vector<Rect>;
+
+// A colour as the skin gives it (red in the low byte, as a COLORREF) as a pixel colour.
+inline PixelColor PixelFromColorRef(uint32_t color) {
+    return (color & 0x00FF00) | (color & 0xFF) << 16 | (color >> 16 & 0xFF);
+}
 
 enum class ArrowDirection { kLeft = 1, kRight = 2, kUp = 3, kDown = 4 };
 

@@ -1,7 +1,9 @@
 #include "skin/draw/nine_area.h"
 
 #include <algorithm>
-#include <vector>
+#include <array>
+#include <atomic>
+#include <cstring>
 
 #include "skin/draw/coords.h"
 #include "skin/draw/copy_rect.h"
@@ -26,24 +28,17 @@ class Composer {
     Composer(Image24& target, const Image24& picture, const Rect& origin)
         : target_(target), picture_(picture), origin_(origin) {}
 
-    void Copy(const Rect& from, const Rect& to) {
-        pieces_.push_back({Kind::kCopy, Offset(from, origin_), to});
-    }
-    void TileH(const Rect& from, const Rect& to) {
-        pieces_.push_back({Kind::kTileH, Offset(from, origin_), to});
-    }
-    void TileV(const Rect& from, const Rect& to) {
-        pieces_.push_back({Kind::kTileV, Offset(from, origin_), to});
-    }
-    void Tile(const Rect& from, const Rect& to) {
-        pieces_.push_back({Kind::kTile, Offset(from, origin_), to});
-    }
+    void Copy(const Rect& from, const Rect& to) { Add(Kind::kCopy, from, to); }
+    void TileH(const Rect& from, const Rect& to) { Add(Kind::kTileH, from, to); }
+    void TileV(const Rect& from, const Rect& to) { Add(Kind::kTileV, from, to); }
+    void Tile(const Rect& from, const Rect& to) { Add(Kind::kTile, from, to); }
     void RunH(const Rect& from, const Rect& to, bool stretch) { stretch ? Copy(from, to) : TileH(from, to); }
     void RunV(const Rect& from, const Rect& to, bool stretch) { stretch ? Copy(from, to) : TileV(from, to); }
 
     void Finish(bool targetCleared) {
         if (!targetCleared && !Covered()) target_.Fill(0);
-        for (const Piece& p : pieces_) {
+        for (size_t i = 0; i < count_; ++i) {
+            const Piece& p = pieces_[i];
             switch (p.kind) {
                 case Kind::kCopy:
                     CopyRect(target_, p.to, picture_, p.from);
@@ -59,7 +54,7 @@ class Composer {
                     break;
             }
         }
-        pieces_.clear();
+        count_ = 0;
     }
 
   private:
@@ -70,6 +65,10 @@ class Composer {
         Rect to;
     };
 
+    void Add(Kind kind, const Rect& from, const Rect& to) {
+        if (count_ < pieces_.size()) pieces_[count_++] = Piece{kind, Offset(from, origin_), to};
+    }
+
     bool Draws(const Piece& p) const {
         const Rect& f = p.from;
         return !IsEmptyRect(f) && !IsEmptyRect(p.to) && f.left >= 0 && f.top >= 0 &&
@@ -79,37 +78,50 @@ class Composer {
     // Whether the pieces that draw all of their targets cover the whole image: every cell of
     // the grid their edges make lies in one of them.
     bool Covered() const {
-        std::vector<Rect> drawn;
-        std::vector<int> xs{0, target_.Width()}, ys{0, target_.Height()};
-        for (const Piece& p : pieces_) {
+        std::array<Rect, kMaxPieces> drawn;
+        std::array<int, 2 * kMaxPieces + 2> xs, ys;
+        size_t n = 0;
+        xs[0] = ys[0] = 0;
+        xs[1] = target_.Width();
+        ys[1] = target_.Height();
+        for (size_t i = 0; i < count_; ++i) {
+            const Piece& p = pieces_[i];
             if (!Draws(p)) continue;
             const Rect r{std::clamp(p.to.left, 0, target_.Width()), std::clamp(p.to.top, 0, target_.Height()),
                          std::clamp(p.to.right, 0, target_.Width()),
                          std::clamp(p.to.bottom, 0, target_.Height())};
-            drawn.push_back(r);
-            xs.insert(xs.end(), {r.left, r.right});
-            ys.insert(ys.end(), {r.top, r.bottom});
+            xs[2 + 2 * n] = r.left;
+            xs[3 + 2 * n] = r.right;
+            ys[2 + 2 * n] = r.top;
+            ys[3 + 2 * n] = r.bottom;
+            drawn[n++] = r;
         }
-        std::sort(xs.begin(), xs.end());
-        std::sort(ys.begin(), ys.end());
-        for (size_t i = 0; i + 1 < xs.size(); ++i) {
-            for (size_t j = 0; j + 1 < ys.size(); ++j) {
+        const size_t edges = 2 + 2 * n;
+        std::sort(xs.begin(), xs.begin() + edges);
+        std::sort(ys.begin(), ys.begin() + edges);
+        for (size_t i = 0; i + 1 < edges; ++i) {
+            for (size_t j = 0; j + 1 < edges; ++j) {
                 if (xs[i] == xs[i + 1] || ys[j] == ys[j + 1]) continue;
-                const Point cell{xs[i], ys[j]};
-                const bool inside = std::any_of(drawn.begin(), drawn.end(), [&](const Rect& r) {
-                    return cell.x >= r.left && cell.x < r.right && cell.y >= r.top && cell.y < r.bottom;
-                });
+                bool inside = false;
+                for (size_t k = 0; k < n && !inside; ++k) {
+                    const Rect& r = drawn[k];
+                    inside = xs[i] >= r.left && xs[i] < r.right && ys[j] >= r.top && ys[j] < r.bottom;
+                }
                 if (!inside) return false;
             }
         }
         return true;
     }
 
+    static constexpr size_t kMaxPieces = 16;  // a nine-area image has thirteen
     Image24& target_;
     const Image24& picture_;
     Rect origin_;
-    std::vector<Piece> pieces_;
+    std::array<Piece, kMaxPieces> pieces_;
+    size_t count_ = 0;
 };
+
+std::atomic<int> stripMemoryProbe{-1};
 
 // The strips' pixels in one block that is not cleared: the strips are cleared only where
 // their pieces leave gaps.
@@ -121,6 +133,9 @@ void AllocateStrips(BorderStrips& strips, const Point& top, const Point& bottom,
         if (Image24::SizeAllowed(p.x, p.y)) total += size_t(Image24::RowSizeFor(p.x)) * size_t(p.y);
     }
     strips.storage = std::make_unique_for_overwrite<uint8_t[]>(std::max<size_t>(total, 1));
+    if (const int probe = stripMemoryProbe.load(std::memory_order_relaxed); probe >= 0) {
+        std::memset(strips.storage.get(), probe, total);
+    }
     Image24* images[] = {&strips.top, &strips.bottom, &strips.left, &strips.right};
     size_t at = 0;
     for (int i = 0; i < 4; ++i) {
@@ -304,6 +319,10 @@ BorderStrips BuildStretchBorderStrips(const NineAreaPoints& sourcePoints, const 
         c.Finish(false);
     }
     return strips;
+}
+
+void SetStripMemoryProbe(int byte) {
+    stripMemoryProbe.store(byte < 0 ? -1 : byte & 0xFF, std::memory_order_relaxed);
 }
 
 Image24 TileStripH(int leftFixed, int rightFixed, const Image24& picture, const Rect& sourceRect,

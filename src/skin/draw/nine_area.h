@@ -68,6 +68,11 @@ BorderStrips BuildStretchBorderStrips(const NineAreaPoints& source, const NineAr
                                       const Image24& picture, const Rect& sourceRect, int width, int height,
                                       const StretchFlags& stretch);
 
+// For tests and the fuzzer: strip memory that the builders leave uncleared (because the
+// pieces cover it) starts as this byte instead of whatever the allocator gave; -1 turns it off.
+// Two builds with different bytes must give the same strips.
+void SetStripMemoryProbe(int byte);
+
 // A strip as high as the source rectangle and `width` wide: fixed left and right parts, the
 // middle tiled between them. TileStripV is the same along y.
 Image24 TileStripH(int leftWidth, int rightWidth, const Image24& picture, const Rect& sourceRect, int width);

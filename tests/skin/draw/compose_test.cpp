@@ -40,6 +40,94 @@ TEST(SkinCompose, CopyRectScalesNearestNeighbourAndClipsToBothImages) {
     }
 }
 
+// Wide and tall copies take the gathering and run paths; every target pixel must still be
+// the source pixel under its centre: floor((2i + 1)·source length / (2·target length)).
+TEST(SkinCompose, ScaledCopiesTakeTheSourcePixelUnderEachTargetPixelCentre) {
+    Image24 source(300, 40);
+    for (int y = 0; y < 40; ++y) {
+        for (int x = 0; x < 300; ++x) source.SetPixel(x, y, PixelColor(x) | PixelColor(y) << 16 | 0x8000);
+    }
+    struct Case {
+        Rect to, from;
+    };
+    const Case cases[] = {
+        {{0, 0, 1897, 27}, {10, 0, 255, 27}},    // the frame's top run, enlarged about 7.7 times
+        {{-13, -5, 700, 300}, {3, 2, 290, 39}},  // starting outside the target, rows enlarged too
+        {{5, 0, 120, 9}, {0, 0, 300, 40}},       // reduced in both directions
+        {{0, 0, 333, 12}, {250, 30, 310, 42}},   // source poking out right and below
+    };
+    for (const Case& c : cases) {
+        Image24 target(720, 310);
+        target.Fill(0x010203);
+        CopyRect(target, c.to, source, c.from);
+        const int64_t dw = RectWidth(c.to), dh = RectHeight(c.to), sw = RectWidth(c.from),
+                      sh = RectHeight(c.from);
+        int mismatches = 0;
+        for (int y = 0; y < target.Height() && mismatches < 3; ++y) {
+            for (int x = 0; x < target.Width() && mismatches < 3; ++x) {
+                PixelColor expected = 0x010203;
+                if (x >= c.to.left && x < c.to.right && y >= c.to.top && y < c.to.bottom) {
+                    const int64_t sx = c.from.left + (2 * (x - c.to.left) + 1) * sw / (2 * dw);
+                    const int64_t sy = c.from.top + (2 * (y - c.to.top) + 1) * sh / (2 * dh);
+                    if (source.Contains(int(sx), int(sy))) expected = source.GetPixel(int(sx), int(sy));
+                }
+                if (target.GetPixel(x, y) != expected) {
+                    ++mismatches;
+                    ADD_FAILURE() << "to " << c.to.left << "," << c.to.top << " pixel " << x << "," << y;
+                }
+            }
+        }
+    }
+}
+
+// Wide and tall tilings take the doubling and block paths; every target pixel must still be
+// the source pixel at its offset from the run start modulo the run length (scaled across
+// the run, as for a copy).
+TEST(SkinCompose, TiledCopiesRepeatTheSourceFromTheRunStart) {
+    Image24 source(300, 40);
+    for (int y = 0; y < 40; ++y) {
+        for (int x = 0; x < 300; ++x) source.SetPixel(x, y, PixelColor(x) | PixelColor(y) << 16 | 0x8000);
+    }
+    enum Kind { kAlongX, kAlongY, kBoth };
+    struct Case {
+        Kind kind;
+        Rect to, from;
+    };
+    const Case cases[] = {
+        {kAlongX, {-7, 3, 700, 30}, {10, 0, 23, 27}}, {kAlongX, {0, 0, 720, 12}, {290, 0, 310, 24}},
+        {kAlongY, {0, -9, 8, 310}, {0, 29, 8, 159}},  {kAlongY, {3, 2, 400, 300}, {5, 35, 77, 45}},
+        {kBoth, {8, 27, 712, 300}, {8, 27, 37, 40}},  {kBoth, {-5, -5, 600, 200}, {1, 1, 2, 3}},
+    };
+    auto nearest = [](int64_t i, int64_t s, int64_t d) { return (2 * i + 1) * s / (2 * d); };
+    auto wrap = [](int64_t i, int64_t n) { return ((i % n) + n) % n; };
+    for (const Case& c : cases) {
+        Image24 target(720, 310);
+        target.Fill(0x010203);
+        const int64_t dw = RectWidth(c.to), dh = RectHeight(c.to), sw = RectWidth(c.from),
+                      sh = RectHeight(c.from);
+        (c.kind == kAlongX   ? TileRectH
+         : c.kind == kAlongY ? TileRectV
+                             : TileRect)(target, c.to, source, c.from);
+        int mismatches = 0;
+        for (int y = 0; y < target.Height() && mismatches < 3; ++y) {
+            for (int x = 0; x < target.Width() && mismatches < 3; ++x) {
+                PixelColor expected = 0x010203;
+                if (x >= c.to.left && x < c.to.right && y >= c.to.top && y < c.to.bottom) {
+                    const int64_t i = x - c.to.left, j = y - c.to.top;
+                    const int64_t sx = c.from.left + (c.kind == kAlongY ? nearest(i, sw, dw) : wrap(i, sw));
+                    const int64_t sy = c.from.top + (c.kind == kAlongX ? nearest(j, sh, dh) : wrap(j, sh));
+                    if (source.Contains(int(sx), int(sy))) expected = source.GetPixel(int(sx), int(sy));
+                }
+                if (target.GetPixel(x, y) != expected) {
+                    ++mismatches;
+                    ADD_FAILURE() << "kind " << c.kind << " to " << c.to.left << "," << c.to.top << " pixel "
+                                  << x << "," << y;
+                }
+            }
+        }
+    }
+}
+
 TEST(SkinCompose, TilingStartsEveryCopyOneRunFurtherAndCutsTheLast) {
     const Image24 source = Picture({"abcdefghij", "klmnopqrst"});
     Image24 row = Picture({std::string(25, '.')});
@@ -176,6 +264,35 @@ TEST(SkinCompose, StretchBorderStripsTileFromZeroAtTheTargetHeights) {
         EXPECT_EQ(Letters(strips.bottom), c.bottom);
         EXPECT_EQ(Letters(strips.left), c.left);
         EXPECT_EQ(Letters(strips.right), c.right);
+    }
+}
+
+// The strip builders clear only strips whose pieces leave gaps: whatever the memory held
+// before must never show.
+TEST(SkinCompose, StripsNeverShowTheMemoryTheyWereBuiltIn) {
+    const Image24 picture = Picture(kStripPicture);
+    NineAreaPoints gap = kStripSource;  // a left part with no source columns
+    gap.lt.x = 0;
+    NineAreaPoints outside = kStripSource;  // runs reaching beyond the picture
+    outside.rt.x = 9;
+    outside.rb.y = 8;
+    for (const NineAreaPoints* source :
+         std::initializer_list<const NineAreaPoints*>{&kStripSource, &gap, &outside}) {
+        for (bool stretched : {false, true}) {
+            const StretchFlags flags{stretched, stretched, stretched, stretched};
+            BorderStrips builds[2];
+            for (int i = 0; i < 2; ++i) {
+                SetStripMemoryProbe(i == 0 ? 0x00 : 0xFF);
+                builds[i] = stretched ? BuildStretchBorderStrips(*source, kStripTarget, picture, {0, 0, 6, 6},
+                                                                 9, 8, flags)
+                                      : BuildBorderStrips(*source, kStripTarget, picture, 9);
+            }
+            SetStripMemoryProbe(-1);
+            EXPECT_EQ(builds[0].top, builds[1].top) << stretched;
+            EXPECT_EQ(builds[0].bottom, builds[1].bottom) << stretched;
+            EXPECT_EQ(builds[0].left, builds[1].left) << stretched;
+            EXPECT_EQ(builds[0].right, builds[1].right) << stretched;
+        }
     }
 }
 

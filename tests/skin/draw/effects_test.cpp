@@ -41,10 +41,10 @@ TEST(SkinEffects, BlendRoundsHalvesToEvenAndClampsTheFactor) {
     }
 }
 
-// Blend turns the rule into integer work per call (a fixed-point product, a table of
-// offsets, channels near a half by the rule or a full table for large images); every
-// channel pair must still give the rule's result. Each factor is checked over all 65536
-// pairs, blue c against blue c', through a large Blend and a small BlendRect.
+// Blend turns the rule into integer work per call (exact integers for factors m / 2^23, a
+// fixed-point product, a table of offsets, channels near a half by the rule or a full table
+// for large images); every channel pair must still give the rule's result. Each factor is checked over all
+// 65536 pairs, blue c against blue c', through a large Blend and a small BlendRect.
 TEST(SkinEffects, BlendMatchesTheRoundingRuleForEveryChannelPair) {
     Image24 current(256, 512), other(256, 512);
     for (int y = 0; y < 512; ++y) {
@@ -53,8 +53,9 @@ TEST(SkinEffects, BlendMatchesTheRoundingRuleForEveryChannelPair) {
             other.SetPixel(x, y, PixelColor(y % 256) | PixelColor(y % 256) << 8);
         }
     }
-    std::vector<double> factors = {0.5,     0.25,  0.125,     0.75,  0.3,   0.1,     0.7,
-                                   1.0 / 3, 1e-12, 1 - 1e-12, 0.001, 0.999, 0x1p-40, 1 - 0x1p-40};
+    std::vector<double> factors = {0.5,         0.25,       0.125, 0.75,    0.375,      3.0 / 1024, 0x1p-23,
+                                   1 - 0x1p-23, 0x5555p-23, 0.3,   0.1,     0.7,        1.0 / 3,    1e-12,
+                                   1 - 1e-12,   0.001,      0.999, 0x1p-40, 1 - 0x1p-40};
     for (int v = 1; v < 255; v += 5) factors.push_back(1 - v / 255.0);  // a control drawn with alpha v
     // k·d just off a half, near enough that a fixed-point product could round the wrong way.
     for (double d : {255.0, 101.0, 3.0}) {
