@@ -151,8 +151,8 @@ inline void ExpectVemoraSkin(const TspSkinData& skin) {
     EXPECT_EQ(caption->Font.Name, "Arial");
     EXPECT_EQ(caption->Font.Height, 14);
     EXPECT_TRUE(caption->Font.Style.bold);
-    EXPECT_EQ(caption->ActiveFontColor, 0u);  // while the window is active
-    EXPECT_EQ(caption->FontColor, 8750469u);  // and while it is not
+    EXPECT_EQ(caption->ActiveFontColor, 0);  // while the window is active
+    EXPECT_EQ(caption->FontColor, 8750469);  // and while it is not
     EXPECT_EQ(caption->Alignment, TextAlignment::taLeftJustify);
 
     struct Button {
