@@ -48,6 +48,7 @@ native-test: host
 
 wine-test: winrun
 	@scripts/check-imports.sh build/win32/Vemora.exe
+	@scripts/check-large-address.sh build/win32/Vemora.exe
 	scripts/wine.sh $(CURDIR)/build/$(WINRUN)/vemora_win_tests.exe
 
 e2e-test: winrun

@@ -1,4 +1,5 @@
-// Log files from anywhere: every line that parses must format back to itself.
+// Log files from anywhere: every line that parses must format back to itself, and reading the
+// text in two pieces, split where the first byte says, must give what the whole text gives.
 #include <cstddef>
 #include <cstdint>
 #include <string_view>
@@ -12,5 +13,14 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
         const std::optional<vemora::EventRow> again = vemora::ParseEventLine(vemora::FormatEventLine(row));
         if (!again || !(*again == row)) __builtin_trap();
     }
+
+    const size_t at = size == 0 ? 0 : data[0] % (size + 1);
+    size_t rows = 0;
+    vemora::EventLineReader reader([&](const vemora::EventRowView& row) {
+        if (rows >= parsed.rows.size() || row.name != parsed.rows[rows].name) __builtin_trap();
+        ++rows;
+    });
+    if (reader.Feed(text.substr(0, at)) && reader.Feed(text.substr(at))) reader.Finish();
+    if (rows != parsed.rows.size() || reader.errorLine() != parsed.errorLine) __builtin_trap();
     return 0;
 }

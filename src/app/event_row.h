@@ -20,6 +20,12 @@ struct EventRow {
     bool operator==(const EventRow&) const = default;
 };
 
+// A row whose texts live elsewhere (a line being parsed, the row store).
+struct EventRowView {
+    int image = kNoImage;
+    std::string_view time, type, action, name;
+};
+
 struct MappedAction {
     int image;
     std::string text;

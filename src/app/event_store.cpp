@@ -5,10 +5,10 @@
 
 namespace vemora {
 
-void EventStore::Append(const EventRow& row) {
-    const std::string* fields[kFieldCount] = {&row.time, &row.type, &row.action, &row.name};
+void EventStore::AppendView(const EventRowView& row) {
+    const std::string_view fields[kFieldCount] = {row.time, row.type, row.action, row.name};
     size_t total = 0;
-    for (const std::string* field : fields) total += field->size();
+    for (const std::string_view field : fields) total += field.size();
 
     if (chunks_.empty() || chunks_.back().capacity - chunks_.back().used < total) {
         Chunk chunk;
@@ -20,9 +20,9 @@ void EventStore::Append(const EventRow& row) {
     Record record{
         static_cast<uint32_t>(chunks_.size() - 1), static_cast<uint32_t>(chunk.used), {}, row.image};
     for (int i = 0; i < kFieldCount; ++i) {
-        std::memcpy(chunk.data.get() + chunk.used, fields[i]->data(), fields[i]->size());
-        chunk.used += fields[i]->size();
-        record.length[i] = static_cast<uint32_t>(fields[i]->size());
+        std::memcpy(chunk.data.get() + chunk.used, fields[i].data(), fields[i].size());
+        chunk.used += fields[i].size();
+        record.length[i] = static_cast<uint32_t>(fields[i].size());
     }
     textBytes_ += total;
     rows_.push_back(record);

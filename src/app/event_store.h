@@ -17,7 +17,10 @@ class EventStore {
   public:
     enum Field { kTime, kType, kAction, kName, kFieldCount };
 
-    void Append(const EventRow& row);
+    void AppendView(const EventRowView& row);
+    void Append(const EventRow& row) {
+        AppendView(EventRowView{row.image, row.time, row.type, row.action, row.name});
+    }
     void Clear();
 
     size_t size() const { return rows_.size(); }

@@ -62,5 +62,46 @@ TEST(ParseEventLines, LineEndsEmptyLinesAndErrors) {
     EXPECT_EQ(ParseEventLines("0?a?b?c?d\nbad line\n").errorText, "bad line");
 }
 
+// A large file arrives in pieces that end anywhere: between the CR and LF of a line end, in
+// the middle of a field, or right after a bad line.
+TEST(EventLineReader, AnySplitGivesWhatTheWholeTextGives) {
+    const std::string texts[] = {
+        "0?a?b?c?d\r\n1?a?b?c?d\r\n2?a?b?c?d\r\n",
+        "0?a?b?c?d\n1?a?b?c?d\r2?a?b?c?d",
+        "0?a?b?c?d\r\r\n\n1?a?b?c?d?e\r\n",
+        "0?a?b?c?d\r\nbroken\r\n3?a?b?c?d\r\n",
+        "\r\n\r\nbroken",
+    };
+    const auto parse = [](const std::vector<std::string_view>& pieces) {
+        ParsedEvents parsed;
+        EventLineReader reader([&](const EventRowView& row) {
+            parsed.rows.push_back({row.image, std::string(row.time), std::string(row.type),
+                                   std::string(row.action), std::string(row.name)});
+        });
+        bool more = true;
+        for (std::string_view piece : pieces) more = more && reader.Feed(piece);
+        if (more) reader.Finish();
+        parsed.errorLine = reader.errorLine();
+        parsed.errorText = reader.errorText();
+        return parsed;
+    };
+    for (const std::string& text : texts) {
+        const ParsedEvents whole = ParseEventLines(text);
+        std::vector<std::string_view> bytes;
+        for (size_t i = 0; i < text.size(); ++i) bytes.push_back(std::string_view(text).substr(i, 1));
+        std::vector<std::vector<std::string_view>> splits = {bytes};
+        for (size_t at = 0; at <= text.size(); ++at) {
+            splits.push_back({std::string_view(text).substr(0, at), std::string_view(text).substr(at)});
+        }
+        for (const auto& pieces : splits) {
+            const ParsedEvents split = parse(pieces);
+            const std::string trace = testing::PrintToString(text) + " in " + std::to_string(pieces.size());
+            EXPECT_EQ(split.rows, whole.rows) << trace;
+            EXPECT_EQ(split.errorLine, whole.errorLine) << trace;
+            EXPECT_EQ(split.errorText, whole.errorText) << trace;
+        }
+    }
+}
+
 }  // namespace
 }  // namespace vemora

@@ -3,14 +3,19 @@
 #include <algorithm>
 #include <cstring>
 
+#include "win/fs_redirection.h"
+
 namespace vemora {
 namespace {
 constexpr ULONG_PTR kStopKey = 0;
 constexpr DWORD kCancelWaitMs = 5000;
 }  // namespace
 
-DirectoryWatch::DirectoryWatch(HWND window, UINT notifyMessage)
-    : window_(window), notifyMessage_(notifyMessage), buffer_(new DWORD[kBufferSize / sizeof(DWORD)]) {}
+DirectoryWatch::DirectoryWatch(HWND window, UINT notifyMessage, std::function<void()> onCompletion)
+    : window_(window),
+      notifyMessage_(notifyMessage),
+      onCompletion_(std::move(onCompletion)),
+      buffer_(new DWORD[kBufferSize / sizeof(DWORD)]) {}
 
 DirectoryWatch::~DirectoryWatch() {
     Stop();
@@ -18,9 +23,12 @@ DirectoryWatch::~DirectoryWatch() {
 
 DirectoryWatch::StartResult DirectoryWatch::Start(const std::wstring& path, DWORD filter, bool watchSubtree) {
     Stop();
-    dirHandle_.reset(CreateFileW(path.c_str(), FILE_LIST_DIRECTORY,
-                                 FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
-                                 OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS | FILE_FLAG_OVERLAPPED, nullptr));
+    {
+        const win::ScopedRedirectionOff redirectionOff(path);  // System32 is System32, not SysWOW64
+        dirHandle_.reset(CreateFileW(
+            path.c_str(), FILE_LIST_DIRECTORY, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
+            nullptr, OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS | FILE_FLAG_OVERLAPPED, nullptr));
+    }
     if (!dirHandle_) return {StartResult::kOpenFailed, GetLastError()};
 
     const auto key = reinterpret_cast<ULONG_PTR>(this);  // never the stop key
@@ -28,6 +36,7 @@ DirectoryWatch::StartResult DirectoryWatch::Start(const std::wstring& path, DWOR
     if (!readDone_) readDone_.reset(CreateEventW(nullptr, TRUE, FALSE, nullptr));
     notifyFilter_ = filter;
     watchSubtree_ = watchSubtree;
+    failure_ = 0;
     if (!port_ || !readDone_ || !IssueRead()) {
         const DWORD error = GetLastError();
         dirHandle_.reset();
@@ -48,31 +57,53 @@ bool DirectoryWatch::IssueRead() {
     return readPending_;
 }
 
-std::vector<std::byte> DirectoryWatch::CopyBuffer(DWORD bytes) const {
+DirectoryWatch::Batch DirectoryWatch::CopyBuffer(DWORD bytes) const {
     const auto* data = reinterpret_cast<const std::byte*>(buffer_.get());
     return {data, data + std::min(bytes, kBufferSize)};
 }
 
-void DirectoryWatch::Push(Completed completed) {
+void DirectoryWatch::Push(Batch batch) {
     bool post = false;
     {
         std::lock_guard lock(mutex_);
-        completed_.push_back(std::move(completed));
+        completed_.push_back(std::move(batch));
         post = !std::exchange(notified_, true);
     }
-    if (post && !PostMessageW(window_, notifyMessage_, 0, 0)) {
+    if (post) Notify();
+}
+
+void DirectoryWatch::Notify() noexcept {
+    if (!PostMessageW(window_, notifyMessage_, 0, 0)) {
         std::lock_guard lock(mutex_);
         notified_ = false;  // the next batch tries again
     }
 }
 
-std::vector<DirectoryWatch::Completed> DirectoryWatch::TakeCompleted() {
+void DirectoryWatch::Fail(DWORD error) noexcept {
+    DWORD none = 0;
+    failure_.compare_exchange_strong(none, error);  // the first reason is the one told
+    Notify();
+}
+
+std::vector<DirectoryWatch::Batch> DirectoryWatch::TakeCompleted() {
     std::lock_guard lock(mutex_);
     notified_ = false;
     return std::exchange(completed_, {});
 }
 
 void TWaitThread::Execute() {
+    // A failure of the worker's own (out of memory, say) must not end the program: the window
+    // hears of it like a refused read, and the watch ends.
+    try {
+        Run();
+    } catch (const std::bad_alloc&) {
+        watch_.Fail(ERROR_NOT_ENOUGH_MEMORY);
+    } catch (...) {
+        watch_.Fail(ERROR_INTERNAL_ERROR);
+    }
+}
+
+void TWaitThread::Run() {
     DirectoryWatch& w = watch_;
     for (;;) {
         DWORD bytes = 0;
@@ -80,26 +111,27 @@ void TWaitThread::Execute() {
         OVERLAPPED* overlapped = nullptr;
         const BOOL ok = GetQueuedCompletionStatus(w.port_.get(), &bytes, &key, &overlapped, INFINITE);
         if (!ok && !overlapped) {  // the wait itself failed: no packet, nothing more will come
-            w.Push({DirectoryWatch::Completed::kFailed, {}, GetLastError()});
+            w.Fail(GetLastError());
             return;
         }
         if (key == kStopKey) return;
         w.readPending_ = false;
-        DirectoryWatch::Completed batch;
+        DirectoryWatch::Batch batch;
         if (!ok) {
             const DWORD error = GetLastError();
             if (error == ERROR_OPERATION_ABORTED) return;
             if (error != ERROR_NOTIFY_ENUM_DIR) {  // anything but an overflow ends the watch
-                w.Push({DirectoryWatch::Completed::kFailed, {}, error});
+                w.Fail(error);
                 return;
             }
         } else {
-            batch.bytes = w.CopyBuffer(bytes);
+            if (w.onCompletion_) w.onCompletion_();
+            batch = w.CopyBuffer(bytes);
         }
         const DWORD readError = w.IssueRead() ? 0 : GetLastError();
         w.Push(std::move(batch));
         if (readError) {
-            w.Push({DirectoryWatch::Completed::kFailed, {}, readError});
+            w.Fail(readError);
             return;
         }
     }
@@ -119,7 +151,7 @@ void DirectoryWatch::Stop() {
         DWORD bytes = 0;
         if (WaitForSingleObject(readDone_.get(), kCancelWaitMs) == WAIT_OBJECT_0 &&
             GetOverlappedResult(dirHandle_.get(), &overlapped_, &bytes, FALSE) && bytes > 0) {
-            Push({Completed::kBatch, CopyBuffer(bytes), 0});
+            Push(CopyBuffer(bytes));
         }
         readPending_ = false;
     }

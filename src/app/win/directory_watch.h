@@ -9,6 +9,7 @@
 
 #include <atomic>
 #include <cstddef>
+#include <functional>
 #include <memory>
 #include <mutex>
 #include <thread>
@@ -32,6 +33,7 @@ class TWaitThread {
 
   private:
     void Execute();
+    void Run();
     DirectoryWatch& watch_;
     std::thread thread_;
 };
@@ -41,18 +43,16 @@ class DirectoryWatch {
     // 64 KB: the largest buffer a read over the network accepts.
     static constexpr DWORD kBufferSize = 64 * 1024;
 
-    struct Completed {
-        enum Kind { kBatch, kFailed } kind = kBatch;
-        std::vector<std::byte> bytes;  // empty batch: the system lost changes (overflow)
-        DWORD error = 0;               // kFailed: why the watch ended
-    };
+    // One completed read; empty: the system lost changes (overflow).
+    using Batch = std::vector<std::byte>;
     struct StartResult {
         enum Stage { kStarted, kOpenFailed, kReadFailed } stage;
         DWORD error;
     };
 
-    // notifyMessage is posted to window whenever completed work is waiting.
-    DirectoryWatch(HWND window, UINT notifyMessage);
+    // notifyMessage is posted to window whenever completed work is waiting. onCompletion,
+    // when set, runs on the worker at every completed read (tests make it throw).
+    DirectoryWatch(HWND window, UINT notifyMessage, std::function<void()> onCompletion = {});
     ~DirectoryWatch();
     DirectoryWatch(const DirectoryWatch&) = delete;
     DirectoryWatch& operator=(const DirectoryWatch&) = delete;
@@ -67,17 +67,23 @@ class DirectoryWatch {
     // Taken before every later read, so a change of the subtree box applies at once.
     void SetWatchSubtree(bool watchSubtree) { watchSubtree_ = watchSubtree; }
 
-    std::vector<Completed> TakeCompleted();
+    std::vector<Batch> TakeCompleted();
+    // Why the worker ended the watch (a refused read or wait, or its own failure); 0 while
+    // it runs. Set after the batches completed before it.
+    DWORD TakeFailure() { return failure_.exchange(0); }
 
   private:
     friend class TWaitThread;
 
     bool IssueRead();
-    std::vector<std::byte> CopyBuffer(DWORD bytes) const;
-    void Push(Completed completed);
+    Batch CopyBuffer(DWORD bytes) const;
+    void Push(Batch batch);
+    void Fail(DWORD error) noexcept;
+    void Notify() noexcept;
 
     const HWND window_;
     const UINT notifyMessage_;
+    const std::function<void()> onCompletion_;
 
     win::UniqueFile dirHandle_;  // FDirHandle
     win::UniqueHandle port_;     // FCompletionPort
@@ -90,8 +96,9 @@ class DirectoryWatch {
     std::unique_ptr<TWaitThread> waitThread_;  // FWaitThread
 
     std::mutex mutex_;
-    std::vector<Completed> completed_;
+    std::vector<Batch> completed_;
     bool notified_ = false;
+    std::atomic<DWORD> failure_{0};
 };
 
 }  // namespace vemora

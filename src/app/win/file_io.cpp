@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "win/fs_redirection.h"
 #include "win/handles.h"
 
 namespace vemora {
@@ -52,6 +53,21 @@ DWORD ReplaceFileContents(const std::wstring& path, std::string_view bytes) {
     return WriteFileWith(path, GENERIC_WRITE, CREATE_ALWAYS, bytes);
 }
 
+FileReplacement::FileReplacement(const std::wstring& path)
+    : file_(CreateFileW(path.c_str(), GENERIC_WRITE, FILE_SHARE_READ, nullptr, CREATE_ALWAYS,
+                        FILE_ATTRIBUTE_NORMAL, nullptr)) {
+    if (!file_) error_ = GetLastError();
+}
+
+void FileReplacement::Write(std::string_view bytes) {
+    if (error_ == 0) error_ = WriteAll(file_.get(), bytes);
+}
+
+DWORD FileReplacement::Close() {
+    if (file_ && !CloseHandle(file_.release()) && error_ == 0) error_ = GetLastError();
+    return error_;
+}
+
 DWORD ReadFileContents(const std::wstring& path, std::string& bytes) {
     win::UniqueFile file(CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
                                      OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
@@ -76,7 +92,11 @@ DWORD ReadFileContents(const std::wstring& path, std::string& bytes) {
 
 bool IsExistingFile(const std::wstring& path) {
     WIN32_FIND_DATAW data{};
-    win::UniqueFind find(FindFirstFileW(path.c_str(), &data));
+    win::UniqueFind find;
+    {
+        const win::ScopedRedirectionOff redirectionOff(path);  // the watched folder, not SysWOW64
+        find.reset(FindFirstFileW(path.c_str(), &data));
+    }
     if (!find || (data.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY)) return false;
     FILETIME local{};
     WORD dosDate = 0;

@@ -7,11 +7,26 @@
 #include <string>
 #include <string_view>
 
+#include "win/handles.h"
+
 namespace vemora {
 
 DWORD CreateDirectoryTree(const std::wstring& path);
 DWORD AppendToFile(const std::wstring& path, std::string_view bytes);  // creates the file when missing
 DWORD ReplaceFileContents(const std::wstring& path, std::string_view bytes);
+// A file created anew and written in pieces; the first failure is kept and ends the writing.
+class FileReplacement {
+  public:
+    explicit FileReplacement(const std::wstring& path);
+    void Write(std::string_view bytes);
+    DWORD Error() const { return error_; }
+    DWORD Close();  // the first failure of creating, writing or closing; 0 when all went well
+
+  private:
+    win::UniqueFile file_;
+    DWORD error_ = 0;
+};
+
 DWORD ReadFileContents(const std::wstring& path, std::string& bytes);
 bool DirectoryExists(const std::wstring& path);
 

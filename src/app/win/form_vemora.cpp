@@ -46,7 +46,8 @@ TFormVemora::TFormVemora(FormOptions options)
       trayShell_(options.trayShell ? *options.trayShell : SystemNotifyIconShell()),
       quitOnDestroy_(options.quitOnDestroy),
       FAppDir(options.appDir.empty() ? ExecutableDirectory() : options.appDir),
-      settings_(win::Widen(FAppDir + "Vemora.ini")) {}
+      settings_(win::Widen(FAppDir + "Vemora.ini")),
+      faults_(std::move(options.faults)) {}
 
 TFormVemora::~TFormVemora() {
     if (watch_) watch_->Stop();
@@ -81,7 +82,7 @@ bool TFormVemora::FormCreate() {
     FUpdateURL = kUpdateUrl;
     LoadSettings();
     RegisterMainHotKey();
-    watch_ = std::make_unique<DirectoryWatch>(hwnd(), kWatchCompleted);
+    watch_ = std::make_unique<DirectoryWatch>(hwnd(), kWatchCompleted, faults_.watchCompletion);
     FLoading = true;
     FMsgNoEvents = "未选择监视选项!";
     FMsgConfirmExit = "您确认要退出目录监视软件?";

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <array>
+#include <functional>
 #include <memory>
 #include <string>
 
@@ -27,12 +28,19 @@
 
 namespace vemora {
 
+// Places where tests make the recording path fail, as running out of memory would.
+struct FaultSeams {
+    std::function<void()> recordBatch;      // before each batch is recorded
+    std::function<void()> watchCompletion;  // on the watch's worker, at each completed read
+};
+
 struct FormOptions {
     UiServices* ui = nullptr;              // the system's dialogs when null
     std::string appDir;                    // the executable's directory when empty; ends with a backslash
     bool quitOnDestroy = true;             // the application ends with this window
     NotifyIconShell* trayShell = nullptr;  // the system's notification area when null
     UrlLauncher* urlLauncher = nullptr;    // the shell when null
+    FaultSeams faults;
 };
 
 class TFormVemora : public win::Window, private win::VirtualListView::Source {
@@ -161,8 +169,10 @@ class TFormVemora : public win::Window, private win::VirtualListView::Source {
     skin::TspSkinData spSkinData1{&skinNotifier_};
 
     std::unique_ptr<DirectoryWatch> watch_;
+    const FaultSeams faults_;
     bool processing_ = false;
     bool processingDeferred_ = false;
+    bool recordFailing_ = false;  // told once until a batch is recorded again
     bool logFailing_ = false;
     bool rowsPending_ = false;
     std::string warning_;

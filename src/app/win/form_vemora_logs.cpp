@@ -1,15 +1,19 @@
 // The daily log, and saving and opening the list as log files.
+#include <new>
+
 #include "app/event_line.h"
 #include "app/event_paths.h"
 #include "app/win/file_io.h"
 #include "app/win/form_vemora.h"
 #include "app/win/local_clock.h"
+#include "app/win/log_reader.h"
 #include "win/error_text.h"
 #include "win/text.h"
 
 namespace vemora {
 namespace {
 
+constexpr size_t kSavePieceBytes = 1 << 20;
 constexpr char kLogFailing[] = "日志写入失败,监视记录仍显示在列表中";
 
 std::string Quoted(const std::string& path) {
@@ -43,12 +47,18 @@ void TFormVemora::SaveItemClick() {
     if (events_.empty()) return;
     const std::optional<std::wstring> file = ui_.ChooseSaveFile(hwnd(), {win::Widen(FLogFileName), {}});
     if (!file) return;
+    // Converted and written a piece at a time: a long list is never held twice more.
+    FileReplacement out(*file);
     std::string text;
-    for (size_t i = 0; i < events_.size(); ++i) {
+    for (size_t i = 0; i < events_.size() && out.Error() == 0; ++i) {
         text += FormatEventLine(events_.Row(i));
         text += "\r\n";
+        if (text.size() >= kSavePieceBytes || i + 1 == events_.size()) {
+            out.Write(win::ToAnsi(text));
+            text.clear();
+        }
     }
-    if (const DWORD error = ReplaceFileContents(*file, win::ToAnsi(text))) {
+    if (const DWORD error = out.Close()) {
         ShowError("无法保存文件 " + Quoted(win::Narrow(*file)) + ":\n" + win::SystemErrorText(error));
     }
 }
@@ -57,18 +67,27 @@ void TFormVemora::OpenItemClick() {
     const std::optional<std::wstring> file =
         ui_.ChooseOpenFile(hwnd(), {{}, win::Widen(LogDirectory(FAppDir) + "\\")});
     if (!file) return;
-    // Read first: a file that cannot be read leaves the list as it was.
-    std::string bytes;
-    if (const DWORD error = ReadFileContents(*file, bytes)) {
-        ShowError("无法打开文件 " + Quoted(win::Narrow(*file)) + ":\n" + win::SystemErrorText(error));
+    const std::string quoted = Quoted(win::Narrow(*file));
+    // Read into rows of their own first: a file that cannot be read, or that does not fit in
+    // memory, leaves the list as it was.
+    EventStore loaded;
+    LogReadResult result;
+    try {
+        result = ReadEventLog(*file, [&](const EventRowView& row) { loaded.AppendView(row); });
+    } catch (const std::bad_alloc&) {
+        result.error = ERROR_NOT_ENOUGH_MEMORY;
+    }
+    if (result.error != 0) {
+        loaded.Clear();
+        ShowError("无法打开文件 " + quoted + ":\n" + win::SystemErrorText(result.error));
         return;
     }
     ClearItemClick();
-    const ParsedEvents parsed = ParseEventLines(win::FromAnsi(bytes));
-    for (const EventRow& row : parsed.rows) AppendRow(row);
-    if (parsed.errorLine != 0) {
-        ShowError("文件 " + Quoted(win::Narrow(*file)) + " 的第 " + std::to_string(parsed.errorLine) +
-                  " 行不是有效的监视记录,读取到此为止:\n" + parsed.errorText);
+    events_ = std::move(loaded);
+    ShowNewRows();
+    if (result.errorLine != 0) {
+        ShowError("文件 " + quoted + " 的第 " + std::to_string(result.errorLine) +
+                  " 行不是有效的监视记录,读取到此为止:\n" + result.errorText);
     }
 }
 

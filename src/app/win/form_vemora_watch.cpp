@@ -1,4 +1,7 @@
 // Start and Stop of the watch, and the hand-over of completed batches to the event list.
+#include <new>
+#include <utility>
+
 #include "app/notify_records.h"
 #include "app/win/form_vemora.h"
 #include "win/error_text.h"
@@ -7,7 +10,26 @@
 namespace vemora {
 namespace {
 constexpr char kChangesLost[] = "部分变化未能记录:系统的变化缓冲区已满";
+constexpr char kChangesNotRecorded[] = "部分变化未能记录";
+
+// Sets a flag for the life of the scope.
+class ScopedFlag {
+  public:
+    explicit ScopedFlag(bool& flag) : flag_(flag) { flag_ = true; }
+    ~ScopedFlag() { flag_ = false; }
+    ScopedFlag(const ScopedFlag&) = delete;
+    ScopedFlag& operator=(const ScopedFlag&) = delete;
+
+  private:
+    bool& flag_;
+};
+
+std::string FailureText(const std::exception& e) {
+    if (dynamic_cast<const std::bad_alloc*>(&e)) return win::SystemErrorText(ERROR_NOT_ENOUGH_MEMORY);
+    return e.what();
 }
+
+}  // namespace
 
 void TFormVemora::bStartClick() {
     std::array<bool, kEventBoxCount> checked{};
@@ -53,20 +75,28 @@ void TFormVemora::ProcessCompleted() {
         processingDeferred_ = true;
         return;
     }
-    processing_ = true;
-    DWORD failure = 0;
-    do {
-        processingDeferred_ = false;
-        for (const DirectoryWatch::Completed& item : watch_->TakeCompleted()) {
-            if (item.kind == DirectoryWatch::Completed::kFailed) {
-                failure = item.error;
-            } else {
-                RecordBatch(item.bytes);
+    std::string recordFailure;
+    {
+        const ScopedFlag busy(processing_);  // down again however recording ends
+        do {
+            processingDeferred_ = false;
+            for (const DirectoryWatch::Batch& batch : watch_->TakeCompleted()) {
+                // A batch that cannot be recorded is told, and the watch goes on with the next.
+                try {
+                    if (faults_.recordBatch) faults_.recordBatch();
+                    RecordBatch(batch);
+                    recordFailing_ = false;
+                } catch (const std::exception& e) {
+                    if (recordFailure.empty()) recordFailure = FailureText(e);
+                }
             }
-        }
-    } while (processingDeferred_);
-    processing_ = false;
-    if (failure != 0) WatchFailed(failure);
+        } while (processingDeferred_);
+    }
+    if (!recordFailure.empty() && !std::exchange(recordFailing_, true)) {
+        SetWarning(kChangesNotRecorded);
+        ShowError(std::string(kChangesNotRecorded) + ": " + recordFailure);
+    }
+    if (const DWORD failure = watch_->TakeFailure()) WatchFailed(failure);
 }
 
 void TFormVemora::RecordBatch(const std::vector<std::byte>& batch) {

@@ -34,7 +34,7 @@ class FormFixture : public testing::Test {
     void CreateForm(const std::string& appDir) {
         form.reset();
         tray.calls.clear();
-        form = std::make_unique<TFormVemora>(FormOptions{&ui, appDir, false, &tray, &links});
+        form = std::make_unique<TFormVemora>(FormOptions{&ui, appDir, false, &tray, &links, faults});
         ASSERT_TRUE(form->FormCreate());
     }
 
@@ -72,6 +72,7 @@ class FormFixture : public testing::Test {
     FakeUi ui;
     RecordingShell tray;
     LinkRecorder links;
+    FaultSeams faults;  // set before CreateForm
     std::unique_ptr<TFormVemora> form;
 };
 
