@@ -10,8 +10,6 @@ namespace vemora {
 namespace {
 
 constexpr char kCaption[] = "Vemora V$V$(目录监视专家)";
-constexpr int kClientWidth = 585;
-constexpr int kClientHeight = 410;
 constexpr int kPanelHeight = 201;
 constexpr DWORD kStyle = WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN;
 constexpr DWORD kExStyle = WS_EX_TOPMOST | WS_EX_CONTROLPARENT;
@@ -75,8 +73,10 @@ bool TFormVemora::FormCreate() {
         return false;
     }
 
+    AttachFrame();
     CreateControls();
-    LoadSkin();        // as a form's references are resolved once all its components exist
+    LoadSkin();  // as a form's references are resolved once all its components exist
+    FitWindowToClient();
     CreateTrayIcon();  // the form's components are read: the tray icon shows itself
 
     FUpdateURL = kUpdateUrl;
@@ -349,11 +349,6 @@ LRESULT TFormVemora::HandleMessage(UINT msg, WPARAM wp, LPARAM lp) {
                 TrayIcon->ApplicationRestored();
             }
             return 0;
-        case WM_GETMINMAXINFO: {
-            auto* info = reinterpret_cast<MINMAXINFO*>(lp);
-            info->ptMinTrackSize = {Scale(592), Scale(300)};
-            return 0;
-        }
         case WM_HOTKEY:
             return WMHotKey(wp, lp);
         case WM_SETTINGCHANGE:

@@ -16,6 +16,7 @@
 #include "skin/data/skin_data.h"
 #include "skin/data/stored_skin.h"
 #include "skin/data/win/form_skin_notifier.h"
+#include "skin/frame/win/skin_frame_window.h"
 #include "tray/win/rz_tray_icon.h"
 #include "tray/win/rz_url_label.h"
 #include "win/controls/basic_controls.h"
@@ -83,6 +84,8 @@ class TFormVemora : public win::Window, private win::VirtualListView::Source {
     const std::string& AppDir() const { return FAppDir; }
     std::string HintOf(const win::Control& control) const { return hints_.TextOf(control); }
     const skin::TspSkinData& SkinData() const { return spSkinData1; }
+    const skin::SkinFrameWindow& Frame() const { return spDynamicSkinForm1; }
+    skin::SkinFrameWindow& Frame() { return spDynamicSkinForm1; }
 
     // Controls, top to bottom
     win::ContainerWindow spSkinPanel1;
@@ -110,6 +113,8 @@ class TFormVemora : public win::Window, private win::VirtualListView::Source {
     LRESULT HandleMessage(UINT msg, WPARAM wp, LPARAM lp) override;
 
   private:
+    static constexpr int kClientWidth = 585;
+    static constexpr int kClientHeight = 410;
     enum : UINT { kWatchCompleted = WM_APP + 1, kTerminate = WM_APP + 2, kShowRows = WM_APP + 3 };
     static constexpr UINT_PTR kRecordTimer = 1;
 
@@ -128,6 +133,8 @@ class TFormVemora : public win::Window, private win::VirtualListView::Source {
     void SetWarning(std::string warning);
     void ReadLocaleFormats();
     void LoadSkin();
+    void AttachFrame();
+    void FitWindowToClient();
 
     bool* BoolSettingField(int number);          // null for numbers without a boolean setting
     win::CheckBox* SettingCheckBox(int number);  // the box whose Tag is the number
@@ -167,6 +174,8 @@ class TFormVemora : public win::Window, private win::VirtualListView::Source {
     skin::TspCompressedStoredSkin spCompressedStoredSkin1;
     skin::FormSkinNotifier skinNotifier_;
     skin::TspSkinData spSkinData1{&skinNotifier_};
+    // Draws the window's border and caption from the skin; it uses the skin data above.
+    skin::SkinFrameWindow spDynamicSkinForm1;
 
     std::unique_ptr<DirectoryWatch> watch_;
     const FaultSeams faults_;

@@ -19,4 +19,31 @@ void TFormVemora::LoadSkin() {
     }
 }
 
+void TFormVemora::AttachFrame() {
+    spDynamicSkinForm1.Attach(hwnd(), true);
+    skin::TspDynamicSkinForm& frame = spDynamicSkinForm1.Form();
+    frame.MinWidth = 592;
+    skin::TspBorderIcons icons;
+    icons.biSystemMenu = false;  // the system menu is empty: no button for it
+    frame.SetBorderIcons(icons);
+    frame.SetShowIcon(true);
+    frame.UseFormCursorInNCArea = true;
+    // Applied for real once the stored skin has loaded and sent WM_SKIN_CHANGED.
+    frame.SetSkinData(&spSkinData1);
+}
+
+// The client area keeps its designed size whatever border the skin gives the window.
+void TFormVemora::FitWindowToClient() {
+    RECT window{}, client{};
+    GetWindowRect(hwnd(), &window);
+    GetClientRect(hwnd(), &client);
+    const int width = Scale(kClientWidth) + (window.right - window.left) - client.right;
+    const int height = Scale(kClientHeight) + (window.bottom - window.top) - client.bottom;
+    RECT work{};
+    SystemParametersInfoW(SPI_GETWORKAREA, 0, &work, 0);
+    SetWindowPos(hwnd(), nullptr, work.left + (work.right - work.left - width) / 2,
+                 work.top + (work.bottom - work.top - height) / 2, width, height,
+                 SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
 }  // namespace vemora
