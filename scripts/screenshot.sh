@@ -27,7 +27,7 @@ sleep 1   # let the first paint finish
 watched=$(mktemp -d /tmp/vemora-shot-XXXXXX)
 trap 'kill $xvfb 2>/dev/null || true; rm -f "$display_file"; rm -rf "$watched"' EXIT
 eval "$(xdotool getwindowgeometry --shell "$window")"
-client_x=$((X + 3)) client_y=$((Y + 26))   # inside the frame Wine draws
+client_x=$((X + 8)) client_y=$((Y + 27))   # inside the skinned frame
 xdotool mousemove $((client_x + 100)) $((client_y + 30)) click 1
 xdotool type --delay 20 "Z:${watched//\//\\}"
 xdotool mousemove $((client_x + 450)) $((client_y + 183)) click 1
