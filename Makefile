@@ -63,9 +63,11 @@ screenshot: winrun
 
 bench: winrun
 	@cmake -S . -B build/bench $(CMAKE_GEN) -DCMAKE_BUILD_TYPE=Release -DVEMORA_BENCH=ON >/dev/null
-	@cmake --build build/bench -j $(JOBS) --target vemora_bench vemora_skin_bench
+	@cmake --build build/bench -j $(JOBS) --target vemora_bench vemora_skin_bench vemora_frame_bench
 	build/bench/bench/vemora_bench
 	build/bench/bench/vemora_skin_bench
+	build/bench/bench/vemora_frame_bench
+	scripts/wine.sh $(CURDIR)/build/$(WINRUN)/vemora_win_bench.exe frame
 	bench/watch_burst.sh build/$(WINRUN)
 	scripts/wine.sh $(CURDIR)/build/$(WINRUN)/vemora_win_bench.exe list 1000000
 

@@ -10,6 +10,7 @@
 #include <random>
 #include <vector>
 
+#include "memcpy_ratio.h"
 #include "skin/draw/effects.h"
 #include "skin/draw/mask_region.h"
 #include "skin/draw/nine_area.h"
@@ -26,39 +27,6 @@ Image24 Noise(int w, int h, uint32_t stream) {
         for (int i = 0; i < 3 * w; ++i) row[i] = uint8_t(random());
     }
     return image;
-}
-
-double ThreadSeconds() {
-    timespec t{};
-    clock_gettime(CLOCK_THREAD_CPUTIME_ID, &t);
-    return double(t.tv_sec) + double(t.tv_nsec) * 1e-9;
-}
-
-// Time per call of f over `calls` calls.
-double SecondsPerCall(const std::function<void()>& f, int calls) {
-    const double start = ThreadSeconds();
-    for (int i = 0; i < calls; ++i) f();
-    return (ThreadSeconds() - start) / calls;
-}
-
-void ReportAgainstMemcpy(benchmark::State& state, const std::function<void()>& op, size_t bytes,
-                         const char* counter = "x_memcpy") {
-    std::vector<uint8_t> from(bytes, 1), to(bytes);
-    const auto copy = [&] {
-        std::memcpy(to.data(), from.data(), bytes);
-        benchmark::DoNotOptimize(to.data());
-        benchmark::ClobberMemory();
-    };
-    // Rounds of about 10 ms of the operation, each followed by as many copies.
-    const double once = SecondsPerCall(op, 1);
-    const int calls = std::clamp(int(0.01 / std::max(once, 1e-9)), 1, 100000);
-    double bestOp = 1e30, bestCopy = 1e30;
-    for (int round = 0; round < 9; ++round) {
-        bestOp = std::min(bestOp, SecondsPerCall(op, calls));
-        bestCopy = std::min(bestCopy, SecondsPerCall(copy, calls));
-    }
-    state.counters[counter] = bestOp / bestCopy;
-    state.counters["memcpy_us"] = bestCopy * 1e6;
 }
 
 // The program's own frame geometry (378 × 169 picture, client area inset 8, 27, 8, 7),

@@ -1,4 +1,6 @@
 // Measurements of the real main window under Wine.
+//   vemora_win_bench frame
+//       50 successive sizes of the skinned main window, each repainted, against a plain window
 //   vemora_win_bench list ROWS
 //       appends ROWS rows to the event list: time and memory per row beyond the text
 //   vemora_win_bench watch WATCHED_DIR APP_DIR READY_FILE EXPECTED
@@ -196,10 +198,49 @@ int BaselineWatch(const std::wstring& mode, const std::wstring& watched, const s
     return 0;
 }
 
+// Seconds per size for 50 successive sizes, each painted at once (frame and client).
+double ResizeSeconds(HWND window) {
+    LARGE_INTEGER start{}, end{};
+    QueryPerformanceCounter(&start);
+    for (int i = 0; i < 50; ++i) {
+        SetWindowPos(window, nullptr, 0, 0, 600 + 8 * i, 450 + 5 * i, SWP_NOMOVE | SWP_NOZORDER);
+        RedrawWindow(window, nullptr, nullptr,
+                     RDW_FRAME | RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW | RDW_ALLCHILDREN);
+    }
+    GdiFlush();
+    QueryPerformanceCounter(&end);
+    return Seconds(start, end) / 50;
+}
+
+// The skinned main window against a window of the same size with the system's own frame
+// and no children, resized the same way in the same run.
+int FrameBench() {
+    FakeUi ui;
+    vemora::TFormVemora form({&ui, "Z:\\tmp\\vemora-frame-bench\\", false});
+    if (!form.FormCreate()) return 1;
+    form.Show();
+    const HWND plain = CreateWindowExW(0, L"STATIC", L"plain", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 0, 0, 700,
+                                       500, nullptr, nullptr, nullptr, nullptr);
+    vemora::test::PumpFor(300);
+    double skinned = 1e30, bare = 1e30;
+    for (int round = 0; round < 5; ++round) {
+        bare = std::min(bare, ResizeSeconds(plain));
+        skinned = std::min(skinned, ResizeSeconds(form.hwnd()));
+        vemora::test::PumpFor(50);
+    }
+    DestroyWindow(plain);
+    printf(
+        "frame: 50 sizes, each repainted: skinned main window %.3f ms per size, plain system-framed "
+        "window %.3f ms per size, ratio %.2f\n",
+        skinned * 1e3, bare * 1e3, skinned / bare);
+    return 0;
+}
+
 }  // namespace
 
 int wmain(int argc, wchar_t** argv) {
     const std::wstring mode = argc > 1 ? argv[1] : L"";
+    if (mode == L"frame") return FrameBench();
     if (mode == L"list" && argc == 3) return ListBench(std::wcstoul(argv[2], nullptr, 10));
     if (mode == L"watch" && argc == 6) {
         return WatchBench(argv[2], argv[3], argv[4], std::wcstoul(argv[5], nullptr, 10));
@@ -208,8 +249,8 @@ int wmain(int argc, wchar_t** argv) {
         return BaselineWatch(mode, argv[2], argv[4], std::wstring(argv[3]) + L"baseline.log",
                              std::wcstoul(argv[5], nullptr, 10));
     }
-    fprintf(
-        stderr,
-        "usage: vemora_win_bench list ROWS | {watch|bare|blocking} WATCHED APP_DIR READY_FILE EXPECTED\n");
+    fprintf(stderr,
+            "usage: vemora_win_bench frame | list ROWS | {watch|bare|blocking} WATCHED APP_DIR READY_FILE "
+            "EXPECTED\n");
     return 2;
 }
