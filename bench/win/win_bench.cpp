@@ -10,9 +10,11 @@
 #include <psapi.h>
 
 #include <algorithm>
+#include <atomic>
 #include <cstdio>
 #include <functional>
 #include <string>
+#include <thread>
 #include <vector>
 
 #include "app/event_paths.h"
@@ -87,14 +89,59 @@ size_t CountLines(const std::string& path) {
     return lines;
 }
 
+// The wall clock, as Linux reads it: seconds since 1970.
+double UnixSeconds() {
+    FILETIME now{};
+    GetSystemTimePreciseAsFileTime(&now);
+    const uint64_t ticks = (uint64_t{now.dwHighDateTime} << 32) | now.dwLowDateTime;
+    return static_cast<double>(ticks - 116444736000000000ull) / 1e7;
+}
+
+uint64_t FileBytes(const std::string& path) {
+    WIN32_FILE_ATTRIBUTE_DATA data{};
+    if (!GetFileAttributesExW(vemora::win::Widen(path).c_str(), GetFileExInfoStandard, &data)) return 0;
+    return (uint64_t{data.nFileSizeHigh} << 32) | data.nFileSizeLow;
+}
+
+// Sends the window an empty message every few milliseconds and keeps the longest wait for
+// the answer: how long input would wait.
+class RoundTripProbe {
+  public:
+    explicit RoundTripProbe(HWND window)
+        : thread_([this, window] {
+              while (!done_) {
+                  LARGE_INTEGER start{}, end{};
+                  QueryPerformanceCounter(&start);
+                  DWORD_PTR result = 0;
+                  SendMessageTimeoutW(window, WM_NULL, 0, 0, SMTO_NORMAL, 5000, &result);
+                  QueryPerformanceCounter(&end);
+                  longest_ = std::max(longest_.load(), Seconds(start, end));
+                  Sleep(5);
+              }
+          }) {}
+    ~RoundTripProbe() {
+        done_ = true;
+        thread_.join();
+    }
+    double LongestMs() const { return longest_ * 1e3; }
+
+  private:
+    std::atomic<bool> done_{false};
+    std::atomic<double> longest_{0};
+    std::thread thread_;
+};
+
 int WatchBench(const std::wstring& watched, const std::wstring& appDir, const std::wstring& ready,
                size_t expected) {
     FakeUi ui;
     vemora::TFormVemora form({&ui, vemora::win::Narrow(appDir), false});
     if (!form.FormCreate()) return 1;
+    form.Show();
+    const bool tree = GetEnvironmentVariableW(L"VEMORA_BENCH_TREE", nullptr, 0) != 0;
     form.ckMonitorLastWrite.SetChecked(false);  // one row per created file
+    form.ckMonitorDirName.SetChecked(tree);
     if (GetEnvironmentVariableW(L"VEMORA_BENCH_NO_LOG", nullptr, 0)) form.ckSetAutoSave.SetChecked(false);
-    form.ckWatchSubTree.SetChecked(false);
+    form.ckWatchSubTree.SetChecked(tree);
     form.ePath.SetText(vemora::win::Narrow(watched));
     form.bStart.Click();
     if (!form.Watching()) {
@@ -102,32 +149,50 @@ int WatchBench(const std::wstring& watched, const std::wstring& appDir, const st
                 ui.messages.empty() ? "" : ui.messages.back().text.c_str());
         return 1;
     }
+    const size_t committedBefore = CommittedBytes();
     vemora::ReplaceFileContents(ready, "ready");
 
-    // One message at a time, so the clock is read as the rows arrive.
-    LARGE_INTEGER first{}, last{};
+    // One message at a time, so the clock is read as the rows and the log lines arrive.
+    double lastRow = 0, lastLog = 0;
     size_t seen = 0;
-    ULONGLONG quietSince = GetTickCount64();
-    while (seen < expected && GetTickCount64() - quietSince < 5000) {
-        MSG msg{};
-        if (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) {
-            TranslateMessage(&msg);
-            DispatchMessageW(&msg);
-        } else {
-            MsgWaitForMultipleObjects(0, nullptr, FALSE, 10, QS_ALLINPUT);
+    uint64_t logBytes = 0;
+    double longestRoundTrip = 0, longestMessage = 0;
+    UINT longestMessageId = 0;
+    {
+        const RoundTripProbe probe(form.hwnd());
+        ULONGLONG quietSince = GetTickCount64();
+        while (GetTickCount64() - quietSince < (seen < expected ? 5000u : 300u)) {
+            MSG msg{};
+            LARGE_INTEGER start{}, end{};
+            QueryPerformanceCounter(&start);
+            if (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) {
+                TranslateMessage(&msg);
+                DispatchMessageW(&msg);
+            } else {
+                MsgWaitForMultipleObjects(0, nullptr, FALSE, 10, QS_ALLINPUT);
+            }
+            QueryPerformanceCounter(&end);
+            if (msg.message != 0 && Seconds(start, end) * 1e3 > longestMessage) {
+                longestMessage = Seconds(start, end) * 1e3;
+                longestMessageId = msg.message;
+            }
+            if (form.Events().size() != seen) {
+                lastRow = UnixSeconds();
+                seen = form.Events().size();
+                quietSince = GetTickCount64();
+            }
+            if (!form.LogFileName().empty() && FileBytes(form.LogFileName()) != logBytes) {
+                lastLog = UnixSeconds();
+                logBytes = FileBytes(form.LogFileName());
+                quietSince = GetTickCount64();
+            }
         }
-        if (form.Events().size() != seen) {
-            QueryPerformanceCounter(&last);
-            if (seen == 0) first = last;
-            seen = form.Events().size();
-            quietSince = GetTickCount64();
-        }
+        longestRoundTrip = probe.LongestMs();
     }
-    vemora::test::PumpFor(500);
     form.bStopClick();
     const size_t rows = form.Events().size();
     const size_t lines = CountLines(form.LogFileName());
-    if (rows < expected) {  // which creations never arrived
+    if (rows < expected && !tree) {  // which creations never arrived
         std::vector<bool> seenFile(expected);
         for (size_t i = 0; i < rows; ++i) {
             unsigned n = 0;
@@ -144,9 +209,12 @@ int WatchBench(const std::wstring& watched, const std::wstring& appDir, const st
         printf("\n");
     }
     printf(
-        "watch: rows %zu of %zu, daily-log lines %zu, first to last row %.3f s, messages %zu, status "
-        "\"%s\"\n",
-        rows, expected, lines, Seconds(first, last), ui.messages.size(), form.StatusText().c_str());
+        "watch: rows %zu of %zu, daily-log lines %zu, last row at %.3f, last log line at %.3f, longest round "
+        "trip %.1f ms (longest message 0x%04x, %.1f ms), memory %.1f MB more after the burst, messages %zu, "
+        "status \"%s\"\n",
+        rows, expected, lines, lastRow, lastLog, longestRoundTrip, longestMessageId, longestMessage,
+        (static_cast<double>(CommittedBytes()) - static_cast<double>(committedBefore)) / (1 << 20),
+        ui.messages.size(), form.StatusText().c_str());
     return 0;
 }
 
@@ -171,6 +239,7 @@ int BaselineWatch(const std::wstring& mode, const std::wstring& watched, const s
     vemora::ReplaceFileContents(ready, "ready");
     std::vector<bool> seen(expected);
     size_t distinct = 0, overflows = 0;
+    double last = 0;
     for (;;) {
         DWORD bytes = 0;
         ULONG_PTR key = 0;
@@ -186,6 +255,7 @@ int BaselineWatch(const std::wstring& mode, const std::wstring& watched, const s
             if (sscanf(record.name.c_str(), "file-%u.txt", &n) == 1 && n < expected && !seen[n]) {
                 seen[n] = true;
                 ++distinct;
+                last = UnixSeconds();
             }
             if (blocking) {
                 vemora::IsExistingFile(watched + L"\\" + vemora::win::Widen(record.name));
@@ -194,8 +264,8 @@ int BaselineWatch(const std::wstring& mode, const std::wstring& watched, const s
         }
         if (blocking) read();
     }
-    printf("baseline %ls: %zu of %zu names arrived, %zu overflow reports\n", mode.c_str(), distinct, expected,
-           overflows);
+    printf("baseline %ls: %zu of %zu names arrived, %zu overflow reports, last at %.3f\n", mode.c_str(),
+           distinct, expected, overflows, last);
     return 0;
 }
 
@@ -283,6 +353,16 @@ int CostsBench(const std::wstring& dir, size_t n) {
         form.AppendRow({0, "2026/12/11 14:05:09", "文件", "新建", "x"});
         form.RzLWMsg.SetRowCount(i + 1);
     });
+    form.Show();
+    for (const size_t rows : {size_t{0}, size_t{5}, size_t{2000}, size_t{4000}, n, n + 1600}) {
+        while (form.Events().size() < rows) form.AppendRow({0, "2026/12/11 14:05:09", "文件", "新建", "x"});
+        vemora::test::PumpFor(50);
+        LARGE_INTEGER from{}, to{};
+        QueryPerformanceCounter(&from);
+        form.RzLWMsg.SetRowCount(rows);
+        QueryPerformanceCounter(&to);
+        printf("costs: list view shows %zu rows at once: %.2f ms\n", rows, Seconds(from, to) * 1e3);
+    }
     const size_t ticks = 20;
     LARGE_INTEGER start{}, end{};
     QueryPerformanceCounter(&start);

@@ -45,7 +45,8 @@ TFormVemora::TFormVemora(FormOptions options)
       quitOnDestroy_(options.quitOnDestroy),
       FAppDir(options.appDir.empty() ? ExecutableDirectory() : options.appDir),
       settings_(win::Widen(FAppDir + "Vemora.ini")),
-      faults_(std::move(options.faults)) {}
+      faults_(std::move(options.faults)),
+      clock_(std::move(options.clock)) {}
 
 TFormVemora::~TFormVemora() {
     if (watch_) watch_->Stop();
@@ -326,11 +327,18 @@ void TFormVemora::CloseWithoutAsking() {
 
 LRESULT TFormVemora::HandleMessage(UINT msg, WPARAM wp, LPARAM lp) {
     switch (msg) {
-        case kWatchCompleted:
-            // Recorded on a timer: timer messages wait for input and painting, so the window
-            // stays usable (Stop can be pressed) through a burst that never lets up.
-            SetTimer(hwnd(), kRecordTimer, USER_TIMER_MINIMUM, nullptr);
+        case kWatchCompleted: {
+            // Input goes first: a timer message waits for it, so the window stays usable (Stop
+            // can be pressed) through a burst that never lets up. Waiting paint is done now.
+            const UINT waiting = HIWORD(GetQueueStatus(QS_INPUT | QS_PAINT));
+            if (waiting & QS_INPUT) {
+                SetTimer(hwnd(), kRecordTimer, USER_TIMER_MINIMUM, nullptr);
+                return 0;
+            }
+            if (waiting & QS_PAINT) RedrawWindow(hwnd(), nullptr, nullptr, RDW_UPDATENOW | RDW_ALLCHILDREN);
+            ProcessCompleted();
             return 0;
+        }
         case WM_TIMER:
             if (wp != kRecordTimer) break;
             KillTimer(hwnd(), kRecordTimer);

@@ -3,11 +3,14 @@
 #pragma once
 
 #include <array>
+#include <deque>
 #include <functional>
 #include <memory>
 #include <string>
 
+#include "app/daily_log_batch.h"
 #include "app/event_store.h"
+#include "app/notify_records.h"
 #include "app/watch_options.h"
 #include "app/win/directory_watch.h"
 #include "app/win/private_profile.h"
@@ -42,6 +45,7 @@ struct FormOptions {
     NotifyIconShell* trayShell = nullptr;  // the system's notification area when null
     UrlLauncher* urlLauncher = nullptr;    // the shell when null
     FaultSeams faults;
+    std::function<LocalTime()> clock;  // the local time of the system when null
 };
 
 class TFormVemora : public win::Window, private win::VirtualListView::Source {
@@ -58,7 +62,8 @@ class TFormVemora : public win::Window, private win::VirtualListView::Source {
     void AddEvent(const std::string& action, const std::string& name);
     void AppendRow(const EventRow& row);
     void RecordBatch(const std::vector<std::byte>& batch);  // one completed read; empty: changes were lost
-    void WatchFailed(DWORD error);                          // a later read was refused
+    void RecordChange(const std::string& watchedPath, const std::string& action, const std::string& name);
+    void WatchFailed(DWORD error);  // a later read was refused
     void ClearItemClick();
     void MemoPopupMenuPopup();
     void SaveItemClick();
@@ -126,7 +131,13 @@ class TFormVemora : public win::Window, private win::VirtualListView::Source {
     void LayOut();
     int Scale(int v) const { return MulDiv(v, dpi_, 96); }
 
-    void ProcessCompleted();
+    // Records what the watch completed: everything, or as much as fits in one time slice so
+    // that input and painting get through a burst (the rest is scheduled).
+    void ProcessCompleted(bool everything = false);
+    void TakeCompleted(std::string& failure);
+    void RecordPending(ULONGLONG deadline, std::string& failure);
+    void FlushLog();  // the gathered daily-log lines, one append per file
+    LocalTime Now() const;
     void ShowNewRows();  // the list learns of appended rows once per burst, not per row
     void EndWatch();     // closes the watch and re-enables Start
     void ShowError(const std::string& text);
@@ -179,6 +190,9 @@ class TFormVemora : public win::Window, private win::VirtualListView::Source {
 
     std::unique_ptr<DirectoryWatch> watch_;
     const FaultSeams faults_;
+    const std::function<LocalTime()> clock_;
+    std::deque<ChangeRecord> pending_;  // decoded, not yet recorded
+    DailyLogBatch logBatch_;
     bool processing_ = false;
     bool processingDeferred_ = false;
     bool recordFailing_ = false;  // told once until a batch is recorded again

@@ -9,14 +9,25 @@
 
 namespace vemora {
 void TFormVemora::AddEvent(const std::string& action, const std::string& name) {
-    const std::string fullPath = JoinWatchedPath(ePath.Text(), name);
+    RecordChange(ePath.Text(), action, name);
+    FlushLog();  // a change recorded on its own is written at once
+}
+
+// The watched path comes from the caller: the edit is read once per batch, not per change.
+void TFormVemora::RecordChange(const std::string& watchedPath, const std::string& action,
+                               const std::string& name) {
+    const std::string fullPath = JoinWatchedPath(watchedPath, name);
     if (IsOwnLogRecord(fullPath, FLogFileName)) return;
 
     const MappedAction mapped = MapAction(action);
-    const LocalTime now = LocalNow();
+    const LocalTime now = Now();
     const std::string type = IsExistingFile(win::Widen(fullPath)) ? kTypeFile : kTypeDirectory;
     AppendRow({mapped.image, TimeText(now, formats_), type, mapped.text, name});
     if (FAutoSave) WriteLogLine(mapped.image, type, name, mapped.text, now);
+}
+
+LocalTime TFormVemora::Now() const {
+    return clock_ ? clock_() : LocalNow();
 }
 
 void TFormVemora::AppendRow(const EventRow& row) {

@@ -24,23 +24,31 @@ std::string Quoted(const std::string& path) {
 
 void TFormVemora::WriteLogLine(int image, const std::string& type, const std::string& name,
                                const std::string& action, const LocalTime& time) {
-    // Set before the write, so the write's own change record is recognised and dropped.
-    FLogFileName = DailyLogPath(FAppDir, LocalNow());
+    // Set as the line is gathered, so the write's own change record is recognised and dropped;
+    // the line goes to the file of its own date, also when its batch spans midnight.
+    FLogFileName = DailyLogPath(FAppDir, time);
     const std::string line = FormatEventLine({image, TimeText(time, formats_), type, action, name}) + "\r\n";
-    DWORD error = CreateDirectoryTree(win::Widen(LogDirectory(FAppDir)));
-    if (error == 0) error = AppendToFile(win::Widen(FLogFileName), win::ToAnsi(line));
+    logBatch_.Add(FLogFileName, win::ToAnsi(line));
+}
 
-    if (error == 0) {
-        if (logFailing_) {
-            logFailing_ = false;
-            SetWarning({});
+void TFormVemora::FlushLog() {
+    if (logBatch_.empty()) return;
+    // Each file's append succeeds or fails as its lines would have one by one: a failure is
+    // told once until a write succeeds again, after the writing, as no message may interrupt it.
+    std::string message;
+    for (const DailyLogBatch::Piece& piece : logBatch_.Take()) {
+        DWORD error = CreateDirectoryTree(win::Widen(LogDirectory(FAppDir)));
+        if (error == 0) error = AppendToFile(win::Widen(piece.path), piece.bytes);
+        if (error == 0) {
+            if (std::exchange(logFailing_, false)) SetWarning({});
+        } else if (!std::exchange(logFailing_, true)) {
+            SetWarning(kLogFailing);
+            if (message.empty()) {
+                message = "无法写入日志文件 " + Quoted(piece.path) + ":\n" + win::SystemErrorText(error);
+            }
         }
-        return;
     }
-    if (logFailing_) return;  // told once until a write succeeds again
-    logFailing_ = true;
-    SetWarning(kLogFailing);
-    ShowError("无法写入日志文件 " + Quoted(FLogFileName) + ":\n" + win::SystemErrorText(error));
+    if (!message.empty()) ShowError(message);
 }
 
 void TFormVemora::SaveItemClick() {

@@ -11,6 +11,8 @@ namespace vemora {
 namespace {
 constexpr char kChangesLost[] = "部分变化未能记录:系统的变化缓冲区已满";
 constexpr char kChangesNotRecorded[] = "部分变化未能记录";
+// How long recording holds the window before input, painting and other messages get through.
+constexpr ULONGLONG kRecordSliceMs = 25;
 
 // Sets a flag for the life of the scope.
 class ScopedFlag {
@@ -62,48 +64,78 @@ void TFormVemora::bStopClick() {
 
 void TFormVemora::EndWatch() {
     watch_->Stop();
-    ProcessCompleted();  // every batch that completed before the stop
+    ProcessCompleted(true);  // every batch that completed before the stop
     ePath.SetEnabled(true);
     bStart.SetEnabled(true);
     bStop.SetEnabled(false);
 }
 
-void TFormVemora::ProcessCompleted() {
+void TFormVemora::ProcessCompleted(bool everything) {
     // A message box shown while recording runs a modal loop that may deliver the next
     // notification; the outer call takes that work after its own, so rows keep their order.
     if (processing_) {
         processingDeferred_ = true;
         return;
     }
-    std::string recordFailure;
+    const ULONGLONG deadline = everything ? ~0ull : GetTickCount64() + kRecordSliceMs;
+    std::string failure;
     {
         const ScopedFlag busy(processing_);  // down again however recording ends
         do {
             processingDeferred_ = false;
-            for (const DirectoryWatch::Batch& batch : watch_->TakeCompleted()) {
-                // A batch that cannot be recorded is told, and the watch goes on with the next.
-                try {
-                    if (faults_.recordBatch) faults_.recordBatch();
-                    RecordBatch(batch);
-                    recordFailing_ = false;
-                } catch (const std::exception& e) {
-                    if (recordFailure.empty()) recordFailure = FailureText(e);
-                }
-            }
-        } while (processingDeferred_);
+            TakeCompleted(failure);
+            RecordPending(deadline, failure);
+        } while (processingDeferred_ && GetTickCount64() < deadline);
     }
-    if (!recordFailure.empty() && !std::exchange(recordFailing_, true)) {
+    if (!failure.empty() && !std::exchange(recordFailing_, true)) {
         SetWarning(kChangesNotRecorded);
-        ShowError(std::string(kChangesNotRecorded) + ": " + recordFailure);
+        ShowError(std::string(kChangesNotRecorded) + ": " + failure);
     }
-    if (const DWORD failure = watch_->TakeFailure()) WatchFailed(failure);
+    if (!pending_.empty()) {
+        PostMessageW(hwnd(), kWatchCompleted, 0, 0);  // the rest, after what waits (input first)
+    } else if (const DWORD error = watch_->TakeFailure()) {
+        WatchFailed(error);
+    }
+}
+
+void TFormVemora::TakeCompleted(std::string& failure) {
+    for (const DirectoryWatch::Batch& batch : watch_->TakeCompleted()) {
+        // A batch that cannot be recorded is told, and the watch goes on with the next.
+        try {
+            if (faults_.recordBatch) faults_.recordBatch();
+            if (batch.empty()) SetWarning(kChangesLost);
+            for (ChangeRecord& record : ProcessNotifications(batch.data(), batch.size())) {
+                pending_.push_back(std::move(record));
+            }
+            recordFailing_ = false;
+        } catch (const std::exception& e) {
+            if (failure.empty()) failure = FailureText(e);
+        }
+    }
+}
+
+void TFormVemora::RecordPending(ULONGLONG deadline, std::string& failure) {
+    const std::string watchedPath = ePath.Text();
+    try {
+        // The clock is read every few changes: a change costs a few microseconds.
+        for (size_t n = 0; !pending_.empty() && (n % 64 != 0 || GetTickCount64() < deadline); ++n) {
+            const ChangeRecord record = std::move(pending_.front());
+            pending_.pop_front();
+            RecordChange(watchedPath, record.action, record.name);
+        }
+    } catch (const std::exception& e) {
+        if (failure.empty()) failure = FailureText(e);
+    }
+    FlushLog();
 }
 
 void TFormVemora::RecordBatch(const std::vector<std::byte>& batch) {
     if (batch.empty()) SetWarning(kChangesLost);
+    const std::string watchedPath = ePath.Text();
     for (const ChangeRecord& record : ProcessNotifications(batch.data(), batch.size())) {
-        AddEvent(record.action, record.name);
+        RecordChange(watchedPath, record.action, record.name);
     }
+    FlushLog();
 }
 
 void TFormVemora::WatchFailed(DWORD error) {

@@ -34,7 +34,7 @@ class FormFixture : public testing::Test {
     void CreateForm(const std::string& appDir) {
         form.reset();
         tray.calls.clear();
-        form = std::make_unique<TFormVemora>(FormOptions{&ui, appDir, false, &tray, &links, faults});
+        form = std::make_unique<TFormVemora>(FormOptions{&ui, appDir, false, &tray, &links, faults, clock});
         ASSERT_TRUE(form->FormCreate());
     }
 
@@ -72,7 +72,8 @@ class FormFixture : public testing::Test {
     FakeUi ui;
     RecordingShell tray;
     LinkRecorder links;
-    FaultSeams faults;  // set before CreateForm
+    FaultSeams faults;                 // set before CreateForm
+    std::function<LocalTime()> clock;  // the system's when empty; set before CreateForm
     std::unique_ptr<TFormVemora> form;
 };
 
