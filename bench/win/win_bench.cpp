@@ -137,7 +137,8 @@ int WatchBench(const std::wstring& watched, const std::wstring& appDir, const st
     vemora::TFormVemora form({&ui, vemora::win::Narrow(appDir), false});
     if (!form.FormCreate()) return 1;
     form.Show();
-    const bool tree = GetEnvironmentVariableW(L"VEMORA_BENCH_TREE", nullptr, 0) != 0;
+    wchar_t treeValue[4] = {};
+    const bool tree = GetEnvironmentVariableW(L"VEMORA_BENCH_TREE", treeValue, 4) != 0 && treeValue[0] == L'1';
     form.ckMonitorLastWrite.SetChecked(false);  // one row per created file
     form.ckMonitorDirName.SetChecked(tree);
     if (GetEnvironmentVariableW(L"VEMORA_BENCH_NO_LOG", nullptr, 0)) form.ckSetAutoSave.SetChecked(false);
