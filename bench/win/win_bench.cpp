@@ -6,6 +6,12 @@
 //   vemora_win_bench watch WATCHED_DIR APP_DIR READY_FILE EXPECTED
 //       watches WATCHED_DIR with auto-save, creates READY_FILE, then records until EXPECTED
 //       rows arrived or nothing came for 5 s: rows, daily-log lines, first-to-last row time
+//   vemora_win_bench sort ROWS
+//       fills the event list with ROWS rows and sorts it by a header click on each column, both
+//       ways, against std::stable_sort of the same keys (ANSI code page) as plain strings
+//   vemora_win_bench open ROWS
+//       writes a log file of ROWS lines, opens it through the list's Open command, then sorts
+//       it by the name column
 #include <windows.h>
 #include <psapi.h>
 
@@ -17,6 +23,7 @@
 #include <thread>
 #include <vector>
 
+#include "app/event_line.h"
 #include "app/event_paths.h"
 #include "app/notify_records.h"
 #include "app/win/file_io.h"
@@ -78,6 +85,107 @@ int ListBench(size_t rows) {
     printf("list: list view holds %d rows; the row store's own overhead is %.1f bytes/row\n",
            ListView_GetItemCount(form.RzLWMsg.hwnd()),
            static_cast<double>(form.Events().OverheadBytes()) / rows);
+    return 0;
+}
+
+vemora::EventRow BenchRow(size_t i, size_t rows) {
+    char time[32], name[64];
+    const unsigned second = static_cast<unsigned>(i * 86400 / rows);
+    snprintf(time, sizeof(time), "2026/12/10 %u:%02u:%02u", second / 3600, second / 60 % 60, second % 60);
+    // Names in no particular order, some in Chinese.
+    const unsigned n = static_cast<unsigned>((i * 2654435761u) % rows);
+    snprintf(name, sizeof(name), i % 3 ? "dir\\file-%07u.txt" : "子目录\\文件-%07u.txt", n);
+    static const char* kActions[] = {"新建", "删除", "修改", "更名", "更名为"};
+    return {static_cast<int>(i % 5), time, i % 2 ? "文件" : "目录", kActions[i % 5], name};
+}
+
+// User and kernel time of all threads of the process: the machine's other load left out.
+double CpuMilliseconds() {
+    FILETIME created, exited, kernel, user;
+    GetProcessTimes(GetCurrentProcess(), &created, &exited, &kernel, &user);
+    const auto ticks = [](FILETIME t) {
+        return (static_cast<ULONGLONG>(t.dwHighDateTime) << 32) | t.dwLowDateTime;
+    };
+    return static_cast<double>(ticks(kernel) + ticks(user)) / 1e4;
+}
+
+struct Timing {
+    double wallMs, cpuMs;
+};
+
+template <typename F>
+Timing Time(F&& work) {
+    LARGE_INTEGER start{}, end{};
+    const double cpu = CpuMilliseconds();
+    QueryPerformanceCounter(&start);
+    work();
+    QueryPerformanceCounter(&end);
+    return {Seconds(start, end) * 1000, CpuMilliseconds() - cpu};
+}
+
+Timing SortByClick(vemora::TFormVemora& form, int column) {
+    return Time([&] {
+        form.RzLWMsg.HeaderClickSort(column);
+        UpdateWindow(form.RzLWMsg.hwnd());
+    });
+}
+
+int SortBench(size_t rows) {
+    FakeUi ui;
+    vemora::TFormVemora form({&ui, "Z:\\tmp\\vemora-sort-bench\\", false});
+    if (!form.FormCreate()) return 1;
+    form.Show();
+    form.ckSetAutoSave.SetChecked(false);
+    for (size_t i = 0; i < rows; ++i) form.AppendRow(BenchRow(i, rows));
+    vemora::test::PumpUntil(
+        [&] { return ListView_GetItemCount(form.RzLWMsg.hwnd()) == static_cast<int>(rows); });
+    const char* kNames[] = {"", "时间", "类型", "动作", "名称"};
+    for (int column = 1; column <= 4; ++column) {
+        std::vector<std::string> keys;
+        keys.reserve(rows);
+        for (size_t i = 0; i < rows; ++i) {
+            keys.push_back(vemora::win::ToAnsi(
+                form.Events().Text(i, static_cast<vemora::EventStore::Field>(column - 1))));
+        }
+        const Timing baseline = Time([&] { std::stable_sort(keys.begin(), keys.end()); });
+        const Timing up = SortByClick(form, column);
+        const Timing down = SortByClick(form, column);
+        printf(
+            "sort %s: %zu rows ascending %.0f ms (x%.2f; cpu %.0f ms, x%.2f), descending %.0f ms (x%.2f; cpu "
+            "%.0f ms, x%.2f); std::stable_sort of the keys %.0f ms (cpu %.0f ms)\n",
+            kNames[column], rows, up.wallMs, up.wallMs / baseline.wallMs, up.cpuMs, up.cpuMs / baseline.cpuMs,
+            down.wallMs, down.wallMs / baseline.wallMs, down.cpuMs, down.cpuMs / baseline.cpuMs,
+            baseline.wallMs, baseline.cpuMs);
+    }
+    return 0;
+}
+
+int OpenBench(size_t rows) {
+    const std::wstring dir = L"Z:\\tmp\\vemora-sort-bench";
+    CreateDirectoryW(dir.c_str(), nullptr);
+    const std::wstring file = dir + L"\\million.log";
+    std::string text;
+    for (size_t i = 0; i < rows; ++i) text += vemora::FormatEventLine(BenchRow(i, rows)) + "\r\n";
+    if (vemora::ReplaceFileContents(file, vemora::win::ToAnsi(text)) != 0) return 1;
+    FakeUi ui;
+    vemora::TFormVemora form({&ui, "Z:\\tmp\\vemora-sort-bench\\", false});
+    if (!form.FormCreate()) return 1;
+    form.Show();
+    vemora::test::PumpFor(200);
+    ui.fileAnswer = file;
+    LARGE_INTEGER start{}, opened{}, sorted{};
+    QueryPerformanceCounter(&start);
+    form.OpenItemClick();
+    vemora::test::PumpUntil(
+        [&] { return ListView_GetItemCount(form.RzLWMsg.hwnd()) == static_cast<int>(form.Events().size()); });
+    UpdateWindow(form.RzLWMsg.hwnd());
+    QueryPerformanceCounter(&opened);
+    form.RzLWMsg.HeaderClickSort(4);
+    UpdateWindow(form.RzLWMsg.hwnd());
+    QueryPerformanceCounter(&sorted);
+    printf("open: %zu rows opened in %.0f ms, sorted by 名称 in %.0f ms, %.0f ms in all; %zu messages\n",
+           form.Events().size(), Seconds(start, opened) * 1000, Seconds(opened, sorted) * 1000,
+           Seconds(start, sorted) * 1000, ui.messages.size());
     return 0;
 }
 
@@ -386,6 +494,8 @@ int wmain(int argc, wchar_t** argv) {
     if (mode == L"frame") return FrameBench();
     if (mode == L"list" && argc == 3) return ListBench(std::wcstoul(argv[2], nullptr, 10));
     if (mode == L"costs" && argc == 4) return CostsBench(argv[2], std::wcstoul(argv[3], nullptr, 10));
+    if (mode == L"sort" && argc == 3) return SortBench(std::wcstoul(argv[2], nullptr, 10));
+    if (mode == L"open" && argc == 3) return OpenBench(std::wcstoul(argv[2], nullptr, 10));
     if (mode == L"watch" && argc == 6) {
         return WatchBench(argv[2], argv[3], argv[4], std::wcstoul(argv[5], nullptr, 10));
     }
@@ -394,8 +504,7 @@ int wmain(int argc, wchar_t** argv) {
                              std::wcstoul(argv[5], nullptr, 10));
     }
     fprintf(stderr,
-            "usage: vemora_win_bench frame | list ROWS | costs DIR CHANGES | {watch|bare|blocking} WATCHED "
-            "APP_DIR "
-            "READY_FILE EXPECTED\n");
+            "usage: vemora_win_bench frame | list ROWS | sort ROWS | open ROWS | costs DIR CHANGES | "
+            "{watch|bare|blocking} WATCHED APP_DIR READY_FILE EXPECTED\n");
     return 2;
 }

@@ -16,35 +16,72 @@ std::string_view TextOf(const ListItemTexts& item, int column) {
     return sub < item.subItems.size() ? item.subItems[sub] : std::string_view{};
 }
 
-// A sort key: the first eight folded bytes as one big-endian number decide most
-// comparisons without touching the text.
+// A sort key. The keys are sorted eight folded bytes at a time, as one big-endian number
+// each: first the bytes after what all keys share (a date, a folder), then, within a run
+// of keys equal so far, the next eight. The text itself is read only to build the numbers.
 struct Key {
     uint64_t prefix;
+    uint32_t rank;  // the key's size while it ends within the prefix, else one beyond it
+    uint32_t row;
     const char* data;
     uint32_t size;
-    uint32_t row;
 };
 
-Key MakeKey(std::string_view text, uint32_t row) {
-    uint64_t prefix = 0;
-    for (size_t i = 0; i < 8; ++i) {
-        const unsigned char c = i < text.size() ? Fold(static_cast<unsigned char>(text[i])) : 0;
-        prefix = prefix << 8 | c;
-    }
-    return {prefix, text.data(), static_cast<uint32_t>(text.size()), row};
+size_t CommonFoldedPrefix(std::string_view a, std::string_view b) {
+    const size_t n = std::min(a.size(), b.size());
+    size_t i = 0;
+    while (i < n && Fold(static_cast<unsigned char>(a[i])) == Fold(static_cast<unsigned char>(b[i]))) ++i;
+    return i;
 }
 
-// Less-than of the list's comparison for two non-empty keys; the row breaks ties, so the
-// result is that of a stable sort of the rows in arrival order.
+// Keys equal in their folded bytes up to depth + 8 (zero bytes past their end) differ by
+// the prefix rule while one ends within those bytes: the rank orders them by size.
+void SetPrefix(Key& key, size_t depth) {
+    uint64_t prefix = 0;
+    for (size_t i = depth; i < depth + 8; ++i) {
+        const unsigned char c = i < key.size ? Fold(static_cast<unsigned char>(key.data[i])) : 0;
+        prefix = prefix << 8 | c;
+    }
+    key.prefix = prefix;
+    key.rank = static_cast<uint32_t>(std::min<size_t>(key.size, depth + 9));
+}
+
+// The row breaks ties, so the result is that of a stable sort of the rows in arrival order.
 template <bool kDescending>
 bool KeyLess(const Key& a, const Key& b) {
     if (a.prefix != b.prefix) return kDescending ? a.prefix > b.prefix : a.prefix < b.prefix;
-    // Equal prefixes: the first min(8, sizes) bytes are equal after folding.
-    const size_t start = std::min<size_t>({8, a.size, b.size});
-    const int c = CompareListText(std::string_view(a.data, a.size).substr(start),
-                                  std::string_view(b.data, b.size).substr(start));
-    if (c != 0) return kDescending ? c > 0 : c < 0;
+    if (a.rank != b.rank) return kDescending ? a.rank > b.rank : a.rank < b.rank;
     return a.row < b.row;
+}
+
+// Sorts keys that are equal in their first depth folded bytes by the list's comparison.
+template <bool kDescending>
+void SortKeys(Key* begin, Key* end, size_t depth) {
+    struct Range {
+        Key* begin;
+        Key* end;
+        size_t depth;
+    };
+    std::vector<Range> pending{{begin, end, depth}};
+    while (!pending.empty()) {
+        Range range = pending.back();
+        pending.pop_back();
+        size_t common = range.begin->size;
+        for (const Key* key = range.begin; key != range.end && common > range.depth; ++key) {
+            common = CommonFoldedPrefix({range.begin->data, common}, {key->data, key->size});
+        }
+        common = std::max(common, range.depth);
+        for (Key* key = range.begin; key != range.end; ++key) SetPrefix(*key, common);
+        std::sort(range.begin, range.end, KeyLess<kDescending>);
+        // Runs still equal whose keys go on past the prefix are sorted by their next bytes.
+        for (Key* run = range.begin; run != range.end;) {
+            Key* runEnd = run + 1;
+            while (runEnd != range.end && runEnd->prefix == run->prefix && runEnd->rank == run->rank)
+                ++runEnd;
+            if (runEnd - run > 1 && run->size > common + 8) pending.push_back({run, runEnd, common + 8});
+            run = runEnd;
+        }
+    }
 }
 
 }  // namespace
@@ -92,13 +129,16 @@ void RowOrder::Sort(size_t rowCount, const std::function<std::string_view(size_t
         if (text.empty()) {
             empties.push_back(static_cast<uint32_t>(row));
         } else {
-            keys.push_back(MakeKey(text, static_cast<uint32_t>(row)));
+            keys.push_back(
+                {0, 0, static_cast<uint32_t>(row), text.data(), static_cast<uint32_t>(text.size())});
         }
     }
-    if (direction == SortDirection::kAscending) {
-        std::sort(keys.begin(), keys.end(), KeyLess<false>);
-    } else {
-        std::sort(keys.begin(), keys.end(), KeyLess<true>);
+    if (!keys.empty()) {
+        if (direction == SortDirection::kAscending) {
+            SortKeys<false>(keys.data(), keys.data() + keys.size(), 0);
+        } else {
+            SortKeys<true>(keys.data(), keys.data() + keys.size(), 0);
+        }
     }
 
     sorted_.clear();

@@ -2,6 +2,8 @@
 
 #include <windows.h>
 
+#include <algorithm>
+
 #include "core/utf.h"
 
 namespace vemora::win {
@@ -26,6 +28,22 @@ std::string ToAnsi(std::string_view utf8) {
     WideCharToMultiByte(CP_ACP, 0, wide.data(), static_cast<int>(wide.size()), out.data(), n, nullptr,
                         nullptr);
     return out;
+}
+
+size_t ToAnsi(std::string_view utf8, char* out) {
+    if (utf8.empty()) return 0;
+    thread_local std::wstring wide;
+    wide.resize(utf8.size());
+    const int units = MultiByteToWideChar(CP_UTF8, 0, utf8.data(), static_cast<int>(utf8.size()), wide.data(),
+                                          static_cast<int>(wide.size()));
+    const int n = units > 0 ? WideCharToMultiByte(CP_ACP, 0, wide.data(), units, out,
+                                                  static_cast<int>(utf8.size()), nullptr, nullptr)
+                            : 0;
+    if (n > 0) return static_cast<size_t>(n);
+    const std::string slow = ToAnsi(utf8);  // not valid UTF-8 for the system: the decoder of Widen
+    const size_t kept = std::min(slow.size(), utf8.size());
+    slow.copy(out, kept);
+    return kept;
 }
 
 std::string FromAnsi(std::string_view ansi) {

@@ -172,19 +172,24 @@ void TFormVemora::CreateControls() {
     bStop.SetEnabled(false);
     hints_.Add(bStop, "停止监控当前设定的目录");
 
-    const win::VirtualListView::Column kColumns[] = {{"", Scale(18)},
-                                                     {"时间", Scale(120)},
-                                                     {"类型", Scale(50)},
-                                                     {"动作", Scale(70)},
-                                                     {"名称", LVSCW_AUTOSIZE_USEHEADER}};
+    const shell::TRzListView::Column kColumns[] = {{"", Scale(18)},
+                                                   {"时间", Scale(120)},
+                                                   {"类型", Scale(50)},
+                                                   {"动作", Scale(70)},
+                                                   {"名称", LVSCW_AUTOSIZE_USEHEADER}};
     RzLWMsg.Create(hwnd(), 0, Scale(kPanelHeight), Scale(kClientWidth),
                    Scale(kClientHeight - kPanelHeight - 21), kColumns, static_cast<int>(std::size(kColumns)));
     RzLWMsg.SetFont(listFont_.get());
     RzLWMsg.SetTextColor(RGB(0, 0, 255));
     RzLWMsg.SetImages(ImageMsg.List());
     RzLWMsg.SetSource(this);
+    RzLWMsg.SetAlphaSortAll(true);
+    RzLWMsg.SetFillLastColumn(false);  // the last column sizes itself (LayOut)
+    RzLWMsg.onSortRows = [this](int column, shell::SortDirection direction, int keepRow) {
+        return SortRows(column, direction, keepRow);
+    };
     CreateMemoPopupMenu();
-    RzLWMsg.onContextMenu = [this](POINT pt) { MemoPopupMenu.Show(hwnd(), pt); };
+    RzLWMsg.SetPopupMenu(&MemoPopupMenu);
 
     AppStatusBar.Create(hwnd());
     SetWarning({});

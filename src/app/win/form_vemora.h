@@ -16,6 +16,8 @@
 #include "app/win/private_profile.h"
 #include "app/win/ui_services.h"
 #include "core/date_format.h"
+#include "shell/list_sort.h"
+#include "shell/win/rz_list_view.h"
 #include "skin/data/skin_data.h"
 #include "skin/data/stored_skin.h"
 #include "skin/data/win/form_skin_notifier.h"
@@ -83,6 +85,7 @@ class TFormVemora : public win::Window, private win::VirtualListView::Source {
     void BTNUpdateClick();
 
     const EventStore& Events() const { return events_; }
+    size_t StoreIndexOfShownRow(size_t shown) const { return order_.StoreIndex(shown); }
     std::string StatusText() const { return AppStatusBar.PanelText(); }
     bool Watching() const { return watch_ && watch_->Running(); }
     const std::string& LogFileName() const { return FLogFileName; }
@@ -107,7 +110,7 @@ class TFormVemora : public win::Window, private win::VirtualListView::Source {
     TRzURLLabel RzURLLabel4, RzURLLabel1;
     win::CheckBox ckWatchSubTree;
     win::Button bStart, bStop;
-    win::VirtualListView RzLWMsg;
+    shell::TRzListView RzLWMsg;
     win::StatusBar AppStatusBar;
     win::PopupMenu MemoPopupMenu;
     win::PopupMenu TrayPopupMenu;
@@ -155,9 +158,10 @@ class TFormVemora : public win::Window, private win::VirtualListView::Source {
     bool FormCloseQuery();
     void CloseWithoutAsking();
 
-    // VirtualListView::Source
+    // VirtualListView::Source, by shown row
     int ImageOf(size_t row) const override;
     std::wstring TextOf(size_t row, int column) const override;
+    int SortRows(int column, shell::SortDirection direction, int keepRow);
 
     UiServices& ui_;
     NotifyIconShell& trayShell_;
@@ -201,6 +205,7 @@ class TFormVemora : public win::Window, private win::VirtualListView::Source {
     std::string warning_;
 
     EventStore events_;
+    shell::RowOrder order_;  // the order the list shows the rows in, since the last header click
     DateTimeFormats formats_;
     win::Hints hints_;
     win::UniqueFont font_, listFont_;

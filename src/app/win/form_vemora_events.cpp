@@ -1,5 +1,9 @@
 // The event list: recording a change as a row, the rows' display, and the list's menu.
+#include <array>
+#include <cstring>
+#include <memory>
 #include <utility>
+#include <vector>
 
 #include "app/event_paths.h"
 #include "app/win/file_io.h"
@@ -8,6 +12,51 @@
 #include "win/text.h"
 
 namespace vemora {
+namespace {
+
+// The texts the list compares, in the ANSI code page whose bytes decide the order. ASCII
+// texts are their own key and are not copied; the few distinct texts of the type and
+// action columns are converted once.
+class AnsiKeys {
+  public:
+    std::string_view Of(std::string_view utf8) {
+        if (IsAscii(utf8)) return utf8;
+        for (const auto& [text, key] : recent_) {
+            if (text == utf8) return key;
+        }
+        const std::string_view key = Convert(utf8);
+        recent_[next_] = {utf8, key};
+        next_ = (next_ + 1) % recent_.size();
+        return key;
+    }
+
+  private:
+    static bool IsAscii(std::string_view text) {
+        for (const char c : text) {
+            if (static_cast<unsigned char>(c) >= 0x80) return false;
+        }
+        return true;
+    }
+    std::string_view Convert(std::string_view utf8) {
+        constexpr size_t kChunk = 1 << 20;
+        if (chunks_.empty() || kChunk - used_ < utf8.size()) {
+            chunks_.push_back(std::make_unique_for_overwrite<char[]>(std::max(kChunk, utf8.size())));
+            used_ = 0;
+        }
+        char* at = chunks_.back().get() + used_;
+        const size_t size = win::ToAnsi(utf8, at);
+        used_ += size;
+        return {at, size};
+    }
+
+    std::vector<std::unique_ptr<char[]>> chunks_;
+    size_t used_ = 0;
+    std::array<std::pair<std::string_view, std::string_view>, 8> recent_{};
+    size_t next_ = 0;
+};
+
+}  // namespace
+
 void TFormVemora::AddEvent(const std::string& action, const std::string& name) {
     RecordChange(ePath.Text(), action, name);
     FlushLog();  // a change recorded on its own is written at once
@@ -42,6 +91,7 @@ void TFormVemora::ShowNewRows() {
 
 void TFormVemora::ClearItemClick() {
     events_.Clear();
+    order_.Reset();
     ShowNewRows();
 }
 
@@ -53,12 +103,26 @@ void TFormVemora::MemoPopupMenuPopup() {
 }
 
 int TFormVemora::ImageOf(size_t row) const {
-    return events_.Image(row);
+    return events_.Image(order_.StoreIndex(row));
 }
 
 std::wstring TFormVemora::TextOf(size_t row, int column) const {
     if (column < 1 || column > EventStore::kFieldCount) return {};
-    return win::Widen(events_.Text(row, static_cast<EventStore::Field>(column - 1)));
+    return win::Widen(events_.Text(order_.StoreIndex(row), static_cast<EventStore::Field>(column - 1)));
+}
+
+int TFormVemora::SortRows(int column, shell::SortDirection direction, int keepRow) {
+    const size_t kept = keepRow >= 0 ? order_.StoreIndex(static_cast<size_t>(keepRow)) : 0;
+    AnsiKeys keys;
+    // Column 0 is the caption, empty for every event row.
+    order_.Sort(
+        events_.size(),
+        [&](size_t row) {
+            if (column < 1 || column > EventStore::kFieldCount) return std::string_view();
+            return keys.Of(events_.Text(row, static_cast<EventStore::Field>(column - 1)));
+        },
+        direction);
+    return keepRow >= 0 ? static_cast<int>(order_.ShownIndex(kept)) : -1;
 }
 
 }  // namespace vemora

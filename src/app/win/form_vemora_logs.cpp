@@ -58,8 +58,8 @@ void TFormVemora::SaveItemClick() {
     // Converted and written a piece at a time: a long list is never held twice more.
     FileReplacement out(*file);
     std::string text;
-    for (size_t i = 0; i < events_.size() && out.Error() == 0; ++i) {
-        text += FormatEventLine(events_.Row(i));
+    for (size_t i = 0; i < events_.size() && out.Error() == 0; ++i) {  // in the order shown
+        text += FormatEventLine(events_.Row(order_.StoreIndex(i)));
         text += "\r\n";
         if (text.size() >= kSavePieceBytes || i + 1 == events_.size()) {
             out.Write(win::ToAnsi(text));
