@@ -1,10 +1,10 @@
 // Sorting a million event rows by each column, against std::stable_sort of the same keys
-// as plain strings, measured alternately in the same run.
+// as plain strings, measured alternately in the same run (best of three, thread CPU time).
 #include <benchmark/benchmark.h>
 
 #include <algorithm>
-#include <chrono>
 #include <cstdio>
+#include <ctime>
 #include <numeric>
 #include <random>
 #include <string>
@@ -43,8 +43,11 @@ const std::vector<std::vector<std::string>>& Columns() {
     return columns;
 }
 
-double Milliseconds(std::chrono::steady_clock::duration d) {
-    return std::chrono::duration<double, std::milli>(d).count();
+// Thread CPU time: the build machines are shared, and waiting for a core is not sorting.
+double CpuMilliseconds() {
+    timespec t{};
+    clock_gettime(CLOCK_THREAD_CPUTIME_ID, &t);
+    return static_cast<double>(t.tv_sec) * 1e3 + static_cast<double>(t.tv_nsec) / 1e6;
 }
 
 void BM_SortMillionRows(benchmark::State& state) {
@@ -52,17 +55,17 @@ void BM_SortMillionRows(benchmark::State& state) {
     double best = 1e30, bestBaseline = 1e30;
     for (auto _ : state) {
         std::vector<std::string> copy = keys;
-        auto start = std::chrono::steady_clock::now();
+        double start = CpuMilliseconds();
         std::stable_sort(copy.begin(), copy.end());
-        bestBaseline = std::min(bestBaseline, Milliseconds(std::chrono::steady_clock::now() - start));
+        bestBaseline = std::min(bestBaseline, CpuMilliseconds() - start);
         benchmark::DoNotOptimize(copy.data());
 
         RowOrder order;
-        start = std::chrono::steady_clock::now();
+        start = CpuMilliseconds();
         order.Sort(
             keys.size(), [&](size_t row) { return std::string_view(keys[row]); },
             state.range(1) ? SortDirection::kDescending : SortDirection::kAscending);
-        best = std::min(best, Milliseconds(std::chrono::steady_clock::now() - start));
+        best = std::min(best, CpuMilliseconds() - start);
         benchmark::DoNotOptimize(order.StoreIndex(0));
     }
     state.counters["sort_ms"] = best;
