@@ -255,7 +255,7 @@ std::string MemoryNamespace::ErrorText(HResult code) {
     return "error " + std::to_string(static_cast<std::uint32_t>(code));
 }
 
-std::uint32_t MemoryNamespace::CreateDirectory(const std::string& path) {
+std::uint32_t MemoryNamespace::MakeDirectory(const std::string& path) {
     const auto slash = path.find_last_of('\\', path.size() - 2);
     if (slash == std::string::npos) return 3;  // path not found
     MemoryItem* parent = Find(path.substr(0, slash + 1));

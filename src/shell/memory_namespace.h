@@ -56,7 +56,7 @@ class MemoryNamespace : public ShellNamespace {
     bool SuppressCriticalErrors(bool suppress) override;
     void Beep() override { ++beeps; }
     std::string ErrorText(HResult code) override;
-    std::uint32_t CreateDirectory(const std::string& path) override;
+    std::uint32_t MakeDirectory(const std::string& path) override;
     std::string CurrentDirectory() override { return "C:\\"; }
 
     // Used by the folders.

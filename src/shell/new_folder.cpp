@@ -39,7 +39,7 @@ std::string CreateNewFolderIn(ShellNamespace& ns, std::string parent,
             if (n > 1)
                 name += pass.numbered.substr(0, pass.numbered.find("%d")) + std::to_string(n) +
                         pass.numbered.substr(pass.numbered.find("%d") + 2);
-            const std::uint32_t error = ns.CreateDirectory(parent + name);
+            const std::uint32_t error = ns.MakeDirectory(parent + name);
             if (error == 0) return name;
             if (error == kAlreadyExists) continue;
             warn(FormatStrPos(kUnableToCreateFolder, {ns.ErrorText(static_cast<HResult>(error)), name}));

@@ -1,5 +1,7 @@
 #include "shell/select_folder_options.h"
 
+#include <algorithm>
+
 namespace vemora::shell {
 
 TRzShellTreeOptions TreeOptionsFor(TRzShellTreeOptions current, TRzSelectFolderDialogOptions options) {
@@ -63,8 +65,7 @@ std::string DropLeadingDirectory(std::string s) {
     if (!s.empty() && s.front() == '.') s.erase(0, std::min<std::size_t>(4, s.size()));  // a previous "...\"
     const auto slash = s.find('\\');
     s = slash == std::string::npos ? std::string() : "...\\" + s.substr(slash + 1);
-    if (leading) s.insert(0, "\\");
-    return s;
+    return leading ? "\\" + s : s;
 }
 
 std::string ShortenPath(const std::string& name, const std::function<int(const std::string&)>& widthOf,

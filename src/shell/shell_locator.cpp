@@ -106,7 +106,7 @@ bool TRzShellLocator::Read(std::span<const std::uint8_t> bytes) {
     if (!list) return false;
     kind_ = Kind::IdList;
     special_ = kNoSpecialFolder;
-    list_ = *list;
+    list_ = list->HasItems() ? *list : IdList{};
     resolved_ = false;
     Changed();
     return true;

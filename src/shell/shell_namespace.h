@@ -93,7 +93,7 @@ class ShellNamespace {
     virtual void Beep() = 0;
     virtual std::string ErrorText(HResult code) = 0;
     // Creates a directory; 0 or the system's error code (183: it exists).
-    virtual std::uint32_t CreateDirectory(const std::string& path) = 0;
+    virtual std::uint32_t MakeDirectory(const std::string& path) = 0;
     virtual std::string CurrentDirectory() = 0;
 };
 

@@ -25,6 +25,8 @@ HResult BindIdList(ShellNamespace& ns, const IdList& absolute, std::shared_ptr<S
 
 HResult IdListFromPath(ShellNamespace& ns, const std::string& text, IdList& absolute) {
     absolute = {};
+    // Some shells parse the empty text as a place of their choosing; it names none.
+    if (text.find_first_not_of(' ') == std::string::npos) return kInvalidArg;
     const auto desktop = ns.Desktop();
     if (!desktop) return kFail;
     // The shell's parse takes at most MAX_PATH characters.

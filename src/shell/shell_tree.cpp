@@ -333,7 +333,7 @@ void TRzCustomShellTree::Expand(TreeNode& node) {
 void TRzCustomShellTree::Select(TreeNode* node) {
     if (selected_ == node) return;
     selected_ = node;
-    view_->Selected(node);
+    view_->ShowSelection(node);
     SelectionChanged(node);
 }
 

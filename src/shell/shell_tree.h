@@ -55,7 +55,7 @@ class ShellTreeView {
     virtual void Changed(TreeNode& /*node*/) {}  // text, expand button or state
     virtual void Sorted(TreeNode* /*parent*/) {}
     virtual void Expanded(TreeNode& /*node*/) {}
-    virtual void Selected(TreeNode* /*node*/) {}
+    virtual void ShowSelection(TreeNode* /*node*/) {}
     virtual void MakeVisible(TreeNode& /*node*/) {}
     virtual void WaitCursor(bool /*on*/) {}
     virtual OwnerWindow TopLevelOwner() { return 0; }

@@ -49,8 +49,11 @@ TEST_F(LocatorTest, PathsRoundTripAndTheEmptyLocatorIsTheDesktopDirectory) {
     locator.SetFileSystemPath("c:\\DATA");
     EXPECT_EQ(locator.ItemIdList(), place);
     EXPECT_EQ(locator.FileSystemPath(), "C:\\data");
-    locator.SetFileSystemPath("Q:\\nowhere");
-    EXPECT_TRUE(locator.ItemIdList().IsNull());
+    for (const char* unusable : {"Q:\\nowhere", "", "  "}) {
+        locator.SetFileSystemPath("c:\\data");
+        locator.SetFileSystemPath(unusable);
+        EXPECT_TRUE(locator.ItemIdList().IsNull()) << unusable;
+    }
 }
 
 TEST_F(LocatorTest, CopyFromAndSameLocation) {
