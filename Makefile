@@ -55,6 +55,7 @@ e2e-test: winrun
 	scripts/wine.sh $(CURDIR)/build/$(WINRUN)/vemora_e2e_tests.exe $(CURDIR)/build/$(WINRUN)/Vemora.exe
 	tests/e2e/hot_key.sh build/$(WINRUN)/Vemora.exe
 	tests/e2e/frame.sh build/$(WINRUN)/Vemora.exe
+	tests/e2e/folder_picker.sh build/$(WINRUN)
 
 test: native-test wine-test e2e-test
 
@@ -63,15 +64,17 @@ screenshot: winrun
 
 bench: winrun
 	@cmake -S . -B build/bench $(CMAKE_GEN) -DCMAKE_BUILD_TYPE=Release -DVEMORA_BENCH=ON >/dev/null
-	@cmake --build build/bench -j $(JOBS) --target vemora_bench vemora_skin_bench vemora_frame_bench
+	@cmake --build build/bench -j $(JOBS) --target vemora_bench vemora_skin_bench vemora_frame_bench vemora_shell_bench
 	build/bench/bench/vemora_bench
 	build/bench/bench/vemora_skin_bench
 	build/bench/bench/vemora_frame_bench
+	build/bench/bench/vemora_shell_bench
 	scripts/wine.sh $(CURDIR)/build/$(WINRUN)/vemora_win_bench.exe frame
 	bench/watch_burst.sh build/$(WINRUN)
 	scripts/wine.sh $(CURDIR)/build/$(WINRUN)/vemora_win_bench.exe list 1000000
 	scripts/wine.sh $(CURDIR)/build/$(WINRUN)/vemora_win_bench.exe sort 1000000
 	scripts/wine.sh $(CURDIR)/build/$(WINRUN)/vemora_win_bench.exe open 1000000
+	scripts/wine.sh $(CURDIR)/build/$(WINRUN)/vemora_shell_win_bench.exe 5000
 
 FUZZ_SECONDS ?= 60
 fuzz: deps

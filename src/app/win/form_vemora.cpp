@@ -4,6 +4,8 @@
 #include "app/win/app_info.h"
 #include "app/win/resource.h"
 #include "core/version_tag.h"
+#include "shell/win/select_folder_dialog.h"
+#include "shell/win/windows_namespace.h"
 #include "win/text.h"
 
 namespace vemora {
@@ -309,7 +311,14 @@ void TFormVemora::ShowError(const std::string& text) {
 }
 
 void TFormVemora::BTNSelDirClick() {
-    // The folder picker comes with the shell views; until then the path is typed.
+    if (!RzSelectFolderDialog1) {
+        RzSelectFolderDialog1 =
+            std::make_unique<shell::win::TRzSelectFolderDialog>(shell::win::SystemNamespace());
+    }
+    auto& dialog = *RzSelectFolderDialog1;
+    dialog.Owner = hwnd();
+    dialog.SetSelectedPath(ePath.Text());
+    if (dialog.Execute()) ePath.SetText(dialog.SelectedPath());
     SetFocus(ePath.hwnd());
 }
 

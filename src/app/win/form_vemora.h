@@ -34,6 +34,10 @@
 
 namespace vemora {
 
+namespace shell::win {
+class TRzSelectFolderDialog;
+}
+
 // Places where tests make the recording path fail, as running out of memory would.
 struct FaultSeams {
     std::function<void()> recordBatch;      // before each batch is recorded
@@ -116,6 +120,7 @@ class TFormVemora : public win::Window, private win::VirtualListView::Source {
     win::PopupMenu TrayPopupMenu;
     win::ImageStrip ImageMsg;
     std::unique_ptr<TRzTrayIcon> TrayIcon;  // after the image strip and menu it shows
+    std::unique_ptr<shell::win::TRzSelectFolderDialog> RzSelectFolderDialog1;  // made on first use
 
   protected:
     LRESULT HandleMessage(UINT msg, WPARAM wp, LPARAM lp) override;
