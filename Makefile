@@ -55,6 +55,7 @@ e2e-test: winrun
 	scripts/wine.sh $(CURDIR)/build/$(WINRUN)/vemora_e2e_tests.exe $(CURDIR)/build/$(WINRUN)/Vemora.exe
 	tests/e2e/hot_key.sh build/$(WINRUN)/Vemora.exe
 	tests/e2e/frame.sh build/$(WINRUN)/Vemora.exe
+	tests/e2e/high_dpi.sh build/$(WINRUN)/Vemora.exe
 
 test: native-test wine-test e2e-test
 
