@@ -56,6 +56,7 @@ e2e-test: winrun
 	tests/e2e/hot_key.sh build/$(WINRUN)/Vemora.exe
 	tests/e2e/frame.sh build/$(WINRUN)/Vemora.exe
 	tests/e2e/folder_picker.sh build/$(WINRUN)
+	tests/e2e/high_dpi.sh build/$(WINRUN)/Vemora.exe
 
 test: native-test wine-test e2e-test
 

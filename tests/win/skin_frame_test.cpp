@@ -199,5 +199,54 @@ TEST_F(SkinFrameTest, RepeatedResizesLeakNoGdiObjects) {
     EXPECT_LE(GetGuiResources(GetCurrentProcess(), GR_GDIOBJECTS), gdi);
 }
 
+// A frame on a plain test window, without a skin: the built-in frame and the fade-in.
+class PlainFrameTest : public testing::Test {
+  protected:
+    void SetUp() override {
+        window = CreateWindowExW(0, L"STATIC", L"plain", WS_OVERLAPPEDWINDOW, 100, 100, 400, 300, nullptr,
+                                 nullptr, nullptr, nullptr);
+        ASSERT_TRUE(window);
+        ASSERT_TRUE(frame.Attach(window, false));
+    }
+    void TearDown() override { DestroyWindow(window); }
+    int Alpha() const {
+        BYTE alpha = 0;
+        DWORD flags = 0;
+        if (!(GetWindowLongW(window, GWL_EXSTYLE) & WS_EX_LAYERED)) return 255;
+        GetLayeredWindowAttributes(window, nullptr, &alpha, &flags);
+        return alpha;
+    }
+    HWND window = nullptr;
+    skin::SkinFrameWindow frame;
+};
+
+TEST_F(PlainFrameTest, BuiltInFrameInsetsAndCaption) {
+    RECT client{};
+    GetClientRect(window, &client);
+    EXPECT_EQ(client.right, 400 - 6);
+    EXPECT_EQ(client.bottom, 300 - 19 - 6);
+    POINT origin{0, 0};
+    ClientToScreen(window, &origin);
+    EXPECT_EQ(origin.x, 103);
+    EXPECT_EQ(origin.y, 100 + 19 + 3);
+    EXPECT_EQ(SendMessageW(window, WM_NCHITTEST, 0, MAKELPARAM(100 + 1, 100 + 100)), HTLEFT);
+    EXPECT_EQ(SendMessageW(window, WM_NCHITTEST, 0, MAKELPARAM(100 + 50, 100 + 10)), HTCAPTION);
+    EXPECT_EQ(SendMessageW(window, WM_NCHITTEST, 0, MAKELPARAM(100 + 200, 100 + 150)), HTCLIENT);
+}
+
+TEST_F(PlainFrameTest, FadeInEndsAtTheTransparencyAsked) {
+    const struct {
+        bool alphaBlend, animation;
+        int alpha;
+    } cases[] = {{true, false, 200}, {true, true, 200}, {false, true, 255}};
+    for (const auto& c : cases) {
+        ShowWindow(window, SW_HIDE);
+        frame.AlphaBlendAnimation = c.animation;
+        frame.SetAlphaBlend(c.alphaBlend);
+        ShowWindow(window, SW_SHOW);
+        EXPECT_TRUE(PumpUntil([&] { return Alpha() == c.alpha; }, 2000)) << c.alphaBlend << c.animation;
+    }
+}
+
 }  // namespace
 }  // namespace vemora::test

@@ -137,7 +137,10 @@ class TFormVemora : public win::Window, private win::VirtualListView::Source {
     void CreateMemoPopupMenu();
     void CreateTrayIcon();
     void LayOut();
-    int Scale(int v) const { return MulDiv(v, dpi_, 96); }
+    // The skin is drawn in pixels, so the whole window is laid out in pixels too and the
+    // program declares itself DPI-unaware: on a high-DPI display Windows scales the window
+    // as one picture, frame, controls and list alike.
+    static constexpr int Scale(int v) { return v; }
 
     // Records what the watch completed: everything, or as much as fits in one time slice so
     // that input and painting get through a burst (the rest is scheduled).
@@ -171,7 +174,6 @@ class TFormVemora : public win::Window, private win::VirtualListView::Source {
     UiServices& ui_;
     NotifyIconShell& trayShell_;
     const bool quitOnDestroy_;
-    int dpi_ = 96;
 
     std::string FAppDir;
     std::string FUpdateURL;

@@ -3,6 +3,8 @@
 
 #include <commctrl.h>
 
+#include <algorithm>
+
 #include "skin/data/skin_messages.h"
 #include "skin/data/win/skin_change_relay.h"
 #include "skin/draw/win/regions.h"
@@ -55,6 +57,7 @@ bool SkinFrameWindow::Attach(HWND host, bool mainForm) {
 
 void SkinFrameWindow::Detach() {
     if (!host_) return;
+    KillTimer(host_, kAlphaTimerId);
     KillTimer(host_, kMorphTimerId);
     KillTimer(host_, kMouseTimerId);
     morphTimer_ = mouseTimer_ = false;
@@ -116,7 +119,15 @@ LRESULT SkinFrameWindow::HandleMessage(UINT msg, WPARAM wp, LPARAM lp) {
             PaintClientBackground(reinterpret_cast<HDC>(wp));
             return 1;
         case WM_SHOWWINDOW:
-            if (wp) form_.ForceResize();
+            if (wp) {
+                form_.ForceResize();
+                if (alphaBlend_ || AlphaBlendAnimation) {
+                    SetLayered(true);
+                    if (SetWindowAlpha(host_, 0)) SetTimer(host_, kAlphaTimerId, 1, nullptr);
+                }
+            } else if (alphaBlend_) {
+                SetLayered(false);
+            }
             return Previous(msg, wp, lp);
         case WM_SETCURSOR:
             return Previous(msg, wp,
@@ -157,6 +168,11 @@ LRESULT SkinFrameWindow::HandleMessage(UINT msg, WPARAM wp, LPARAM lp) {
         case WM_TIMER:
             if (wp == kMorphTimerId) {
                 form_.OnMorphTimer();
+                return 0;
+            }
+            if (wp == kAlphaTimerId) {
+                KillTimer(host_, kAlphaTimerId);
+                FadeIn();
                 return 0;
             }
             if (wp == kMouseTimerId) {
@@ -257,6 +273,41 @@ bool SkinFrameWindow::HandleMouse(UINT msg, WPARAM wp, LPARAM lp) {
         default:
             return false;
     }
+}
+
+void SkinFrameWindow::SetLayered(bool layered) {
+    const LONG_PTR ex = GetWindowLongPtrW(host_, GWL_EXSTYLE);
+    SetWindowLongPtrW(host_, GWL_EXSTYLE, layered ? ex | WS_EX_LAYERED : ex & ~LONG_PTR(WS_EX_LAYERED));
+}
+
+void SkinFrameWindow::SetAlphaBlend(bool value) {
+    alphaBlend_ = value;
+    if (!host_) return;
+    if (value) {
+        SetLayered(true);
+        SetWindowAlpha(host_, AlphaBlendValue);
+    } else {
+        SetLayered(false);
+    }
+}
+
+void SkinFrameWindow::FadeIn() {
+    const int target = alphaBlend_ || !AlphaBlendAnimation ? AlphaBlendValue : 255;
+    if (AlphaBlendAnimation) {
+        // What is waiting (the first paint above all) comes before the fade.
+        MSG msg{};
+        while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) {
+            TranslateMessage(&msg);
+            DispatchMessageW(&msg);
+        }
+        for (int alpha = 0; alpha < target;) {
+            alpha = std::min(alpha + 5, target);
+            SetWindowAlpha(host_, alpha);
+        }
+    } else if (target != 255) {
+        SetWindowAlpha(host_, target);
+    }
+    if (target == 255) SetLayered(false);
 }
 
 Rect SkinFrameWindow::WindowBounds() const {

@@ -35,8 +35,17 @@ class SkinFrameWindow : private FramePlatform {
     // handler nothing opens: a frame with an empty system menu shows no menu.
     std::function<void(POINT)> onSystemMenu;
 
+    // Whole-window transparency: AlphaBlendValue while AlphaBlend is set; with the animation
+    // the window fades in when shown. Set by the program, not read from the skin.
+    bool AlphaBlend() const { return alphaBlend_; }
+    void SetAlphaBlend(bool value);
+    int AlphaBlendValue = 200;
+    bool AlphaBlendAnimation = false;
+
+    // Ids the frame's timers use on the host window; the host keeps every other id.
     static constexpr UINT_PTR kMorphTimerId = 0x5F20;
     static constexpr UINT_PTR kMouseTimerId = 0x5F21;
+    static constexpr UINT_PTR kAlphaTimerId = 0x5F22;
 
   private:
     static LRESULT CALLBACK SubclassProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp, UINT_PTR id,
@@ -44,6 +53,9 @@ class SkinFrameWindow : private FramePlatform {
     LRESULT HandleMessage(UINT msg, WPARAM wp, LPARAM lp);
     LRESULT Previous(UINT msg, WPARAM wp, LPARAM lp);
     bool HandleMouse(UINT msg, WPARAM wp, LPARAM lp);
+
+    void SetLayered(bool layered);
+    void FadeIn();
 
     void PaintSkinFrame();
     void PaintDefaultFrame();
@@ -78,6 +90,7 @@ class SkinFrameWindow : private FramePlatform {
     HWND host_ = nullptr;
     bool mainForm_ = false;
     bool active_ = false;
+    bool alphaBlend_ = false;
     bool morphTimer_ = false, mouseTimer_ = false;
     win::UniqueIcon smallIcon_;
     win::UniqueFont captionFont_, defCaptionFont_, defInactiveCaptionFont_;
