@@ -70,6 +70,7 @@ bench: winrun
 	scripts/wine.sh $(CURDIR)/build/$(WINRUN)/vemora_win_bench.exe frame
 	bench/watch_burst.sh build/$(WINRUN)
 	scripts/wine.sh $(CURDIR)/build/$(WINRUN)/vemora_win_bench.exe list 1000000
+	scripts/wine.sh $(CURDIR)/build/$(WINRUN)/vemora_win_bench.exe repaint 100
 
 FUZZ_SECONDS ?= 60
 fuzz: deps

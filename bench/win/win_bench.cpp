@@ -6,6 +6,8 @@
 //   vemora_win_bench watch WATCHED_DIR APP_DIR READY_FILE EXPECTED
 //       watches WATCHED_DIR with auto-save, creates READY_FILE, then records until EXPECTED
 //       rows arrived or nothing came for 5 s: rows, daily-log lines, first-to-last row time
+//   vemora_win_bench repaint COUNT
+//       repaints the whole window COUNT times, skinned and with plain controls (repaint_bench.h)
 #include <windows.h>
 #include <psapi.h>
 
@@ -22,6 +24,7 @@
 #include "app/win/file_io.h"
 #include "app/win/form_vemora.h"
 #include "app/win/local_clock.h"
+#include "bench/win/repaint_bench.h"
 #include "support/fake_ui.h"
 #include "support/pump.h"
 #include "win/text.h"
@@ -386,6 +389,8 @@ int wmain(int argc, wchar_t** argv) {
     if (mode == L"frame") return FrameBench();
     if (mode == L"list" && argc == 3) return ListBench(std::wcstoul(argv[2], nullptr, 10));
     if (mode == L"costs" && argc == 4) return CostsBench(argv[2], std::wcstoul(argv[3], nullptr, 10));
+    if (mode == L"repaint" && argc == 3)
+        return vemora::bench::RepaintBench(int(std::wcstoul(argv[2], nullptr, 10)));
     if (mode == L"watch" && argc == 6) {
         return WatchBench(argv[2], argv[3], argv[4], std::wcstoul(argv[5], nullptr, 10));
     }
@@ -394,8 +399,7 @@ int wmain(int argc, wchar_t** argv) {
                              std::wcstoul(argv[5], nullptr, 10));
     }
     fprintf(stderr,
-            "usage: vemora_win_bench frame | list ROWS | costs DIR CHANGES | {watch|bare|blocking} WATCHED "
-            "APP_DIR "
-            "READY_FILE EXPECTED\n");
+            "usage: vemora_win_bench frame | list ROWS | costs DIR CHANGES | repaint COUNT | {watch|bare|blocking} "
+            "WATCHED APP_DIR READY_FILE EXPECTED\n");
     return 2;
 }

@@ -29,21 +29,18 @@ struct ChildQuery {
     HWND found = nullptr;
 };
 
+BOOL CALLBACK MatchChild(HWND child, LPARAM lp) {
+    auto& q = *reinterpret_cast<ChildQuery*>(lp);
+    wchar_t name[64] = {};
+    GetClassNameW(child, name, 64);
+    if (q.className != name || TextOf(child) != q.text) return TRUE;
+    q.found = child;
+    return FALSE;
+}
+
 HWND FindChild(HWND root, const std::wstring& className, const std::wstring& text) {
     ChildQuery query{className, text};
-    EnumChildWindows(
-        root,
-        [](HWND child, LPARAM lp) -> BOOL {
-            auto& q = *reinterpret_cast<ChildQuery*>(lp);
-            wchar_t name[64] = {};
-            GetClassNameW(child, name, 64);
-            if (q.className == name && TextOf(child) == q.text) {
-                q.found = child;
-                return FALSE;
-            }
-            return TRUE;
-        },
-        reinterpret_cast<LPARAM>(&query));
+    EnumChildWindows(root, &MatchChild, reinterpret_cast<LPARAM>(&query));
     return query.found;
 }
 

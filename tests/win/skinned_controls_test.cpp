@@ -80,14 +80,18 @@ struct GuiObjects {
     friend bool operator==(const GuiObjects&, const GuiObjects&) = default;
 };
 
+BOOL CALLBACK CountChild(HWND, LPARAM lp) {
+    ++*reinterpret_cast<DWORD*>(lp);
+    return TRUE;
+}
+
 BOOL CALLBACK CountWindow(HWND hwnd, LPARAM lp) {
     DWORD pid = 0;
     GetWindowThreadProcessId(hwnd, &pid);
     if (pid != GetCurrentProcessId()) return TRUE;
     auto* count = reinterpret_cast<DWORD*>(lp);
     ++*count;
-    EnumChildWindows(
-        hwnd, [](HWND, LPARAM c) -> BOOL { return ++*reinterpret_cast<DWORD*>(c), TRUE; }, lp);
+    EnumChildWindows(hwnd, &CountChild, lp);
     return TRUE;
 }
 

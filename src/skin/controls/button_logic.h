@@ -59,8 +59,6 @@ class TspSkinButtonState {
     bool RepeatMode = false;
     int RepeatInterval = 100;
     int ModalResult = 0;
-    bool Default = false;
-    bool Cancel = false;
     std::function<void()> OnClick;
     // The other buttons with the same parent (for groups).
     std::function<std::vector<TspSkinButtonState*>()> Siblings;

@@ -38,7 +38,7 @@ Size TspSkinCheckRadioBox::FitBounds(Size current, Size requested) {
     return Flat ? requested : TspSkinControl::FitBounds(current, requested);
 }
 
-void TspSkinCheckRadioBox::DrawCaption(DibSection& image, Rect caption, HFONT font, COLORREF color) {
+void TspSkinCheckRadioBox::DrawCaption(DibSection& image, Rect caption, COLORREF color) {
     HDC dc = image.Dc();
     const std::string text = Text();
     if (!text.empty()) DrawTextLine(dc, text, caption, color, DT_LEFT | DT_VCENTER);
@@ -48,7 +48,6 @@ void TspSkinCheckRadioBox::DrawCaption(DibSection& image, Rect caption, HFONT fo
         SetBkColor(dc, RGB(255, 255, 255));
         DrawFocusRect(dc, &focus);
     }
-    (void)font;
 }
 
 void TspSkinCheckRadioBox::PaintSkinImage(DibSection& image) {
@@ -82,7 +81,7 @@ void TspSkinCheckRadioBox::PaintSkinImage(DibSection& image) {
     Image24 mark(RectWidth(source), RectHeight(source));
     CopyRect(mark, {0, 0, mark.Width(), mark.Height()}, skin_.Picture(), source);
     DrawGlyphFrame(dc, place.check.x, place.check.y, mark, 1, 1);
-    DrawCaption(image, place.caption, font,
+    DrawCaption(image, place.caption,
                 Enabled() ? ColorOf(record->FrameFontColor) : ColorOf(record->UnEnabledFontColor));
 }
 
@@ -106,8 +105,7 @@ void TspSkinCheckRadioBox::PaintDefaultImage(DibSection& image) {
     const std::string text = Text();
     const Size caption = text.empty() ? Size{} : MeasureText(dc, text);
     const FlatCheckPlacement place = LayoutFlatCheck({image.Width(), h}, {}, caption, false);
-    DrawCaption(image, place.caption, font,
-                Enabled() ? GetSysColor(COLOR_BTNTEXT) : GetSysColor(COLOR_BTNSHADOW));
+    DrawCaption(image, place.caption, Enabled() ? GetSysColor(COLOR_BTNTEXT) : GetSysColor(COLOR_BTNSHADOW));
 }
 
 LRESULT TspSkinCheckRadioBox::SubclassMessage(UINT msg, WPARAM wp, LPARAM lp) {

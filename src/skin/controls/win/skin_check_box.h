@@ -37,7 +37,7 @@ class TspSkinCheckRadioBox : public TspSkinControl {
     LRESULT SubclassMessage(UINT msg, WPARAM wp, LPARAM lp) override;
 
   private:
-    void DrawCaption(DibSection& image, Rect caption, HFONT font, COLORREF color);
+    void DrawCaption(DibSection& image, Rect caption, COLORREF color);
 
     TspSkinCheckRadioState state_;
 };

@@ -27,7 +27,7 @@ class FontCache {
     std::map<std::tuple<std::string, int, bool, bool, bool, bool>, win::UniqueFont> fonts_;
 };
 
-// COLORREF of a system colour, and a skin colour.
+// A skin colour (0x00BBGGRR, as read) as a COLORREF.
 inline COLORREF ColorOf(SkinColor c) {
     return static_cast<COLORREF>(c) & 0xFFFFFF;
 }
