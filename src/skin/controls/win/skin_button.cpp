@@ -4,7 +4,6 @@
 
 #include "skin/draw/effects.h"
 #include "skin/draw/glyph_frame.h"
-#include "skin/draw/win/gdi_draw.h"
 
 namespace vemora::skin {
 namespace {
@@ -81,7 +80,8 @@ void TspSkinButton::DrawContent(DibSection& image, const Rect& r, bool down, boo
     }
     if (!caption.empty()) DrawTextLine(dc, caption, place.caption, color, DT_CENTER);
     if (frame) {
-        DrawGlyphFrame(dc, place.glyph.x, place.glyph.y, glyph_, numGlyphs_,
+        Image24 view = image.View();  // pixels, not TransparentBlt: msimg32 is no DLL of ours
+        DrawGlyphFrame(view, place.glyph.x, place.glyph.y, glyph_, numGlyphs_,
                        ButtonGlyphFrame(numGlyphs_, Enabled(), down, active));
     }
 }

@@ -2,7 +2,8 @@
 
 #include "skin/controls/win/parent_background.h"
 #include "skin/draw/copy_rect.h"
-#include "skin/draw/win/gdi_draw.h"
+#include "skin/draw/glyph_frame.h"
+#include "skin/draw/marks.h"
 
 namespace vemora::skin {
 
@@ -80,7 +81,8 @@ void TspSkinCheckRadioBox::PaintSkinImage(DibSection& image) {
     const FlatCheckPlacement place = LayoutFlatCheck({image.Width(), image.Height()}, check, caption, true);
     Image24 mark(RectWidth(source), RectHeight(source));
     CopyRect(mark, {0, 0, mark.Width(), mark.Height()}, skin_.Picture(), source);
-    DrawGlyphFrame(dc, place.check.x, place.check.y, mark, 1, 1);
+    Image24 view = image.View();
+    DrawGlyphFrame(view, place.check.x, place.check.y, mark, 1, 1);
     DrawCaption(image, place.caption,
                 Enabled() ? ColorOf(record->FrameFontColor) : ColorOf(record->UnEnabledFontColor));
 }
@@ -98,7 +100,10 @@ void TspSkinCheckRadioBox::PaintDefaultImage(DibSection& image) {
     FrameRect(dc, &square, frame.get());
     const COLORREF markColor = Enabled() ? RGB(0, 0, 0) : GetSysColor(COLOR_BTNSHADOW);
     if (state_.Checked()) {
-        FillShape(dc, state_.Radio ? RadioDotShape(7, h / 2 - 3) : CheckMarkShape(7, h / 2 - 4), markColor);
+        GdiFlush();
+        Image24 view = image.View();
+        FillShape(view, state_.Radio ? RadioDotShape(7, h / 2 - 3) : CheckMarkShape(7, h / 2 - 4),
+                  PixelFromColorRef(markColor));
     }
     HFONT font = DefaultHFont();
     SelectObject(dc, font);
