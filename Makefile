@@ -52,7 +52,7 @@ wine-test: winrun
 	scripts/wine.sh $(CURDIR)/build/$(WINRUN)/vemora_win_tests.exe
 
 e2e-test: winrun
-	scripts/wine.sh $(CURDIR)/build/$(WINRUN)/vemora_e2e_tests.exe $(CURDIR)/build/$(WINRUN)/Vemora.exe
+	tests/e2e/run.sh build/$(WINRUN)
 	tests/e2e/hot_key.sh build/$(WINRUN)/Vemora.exe
 	tests/e2e/frame.sh build/$(WINRUN)/Vemora.exe
 	tests/e2e/folder_picker.sh build/$(WINRUN)
@@ -76,6 +76,7 @@ bench: winrun
 	scripts/wine.sh $(CURDIR)/build/$(WINRUN)/vemora_win_bench.exe sort 1000000
 	scripts/wine.sh $(CURDIR)/build/$(WINRUN)/vemora_win_bench.exe open 1000000
 	scripts/wine.sh $(CURDIR)/build/$(WINRUN)/vemora_shell_win_bench.exe 5000
+	scripts/wine.sh $(CURDIR)/build/$(WINRUN)/vemora_win_bench.exe repaint 100
 
 FUZZ_SECONDS ?= 60
 fuzz: deps

@@ -12,6 +12,8 @@
 //   vemora_win_bench open ROWS
 //       writes a log file of ROWS lines, opens it through the list's Open command, then sorts
 //       it by the name column
+//   vemora_win_bench repaint COUNT
+//       repaints the whole window COUNT times, skinned and with plain controls (repaint_bench.h)
 #include <windows.h>
 #include <psapi.h>
 
@@ -29,6 +31,7 @@
 #include "app/win/file_io.h"
 #include "app/win/form_vemora.h"
 #include "app/win/local_clock.h"
+#include "bench/win/repaint_bench.h"
 #include "support/fake_ui.h"
 #include "support/pump.h"
 #include "win/text.h"
@@ -506,6 +509,8 @@ int wmain(int argc, wchar_t** argv) {
     if (mode == L"costs" && argc == 4) return CostsBench(argv[2], std::wcstoul(argv[3], nullptr, 10));
     if (mode == L"sort" && argc == 3) return SortBench(std::wcstoul(argv[2], nullptr, 10));
     if (mode == L"open" && argc == 3) return OpenBench(std::wcstoul(argv[2], nullptr, 10));
+    if (mode == L"repaint" && argc == 3)
+        return vemora::bench::RepaintBench(int(std::wcstoul(argv[2], nullptr, 10)));
     if (mode == L"watch" && argc == 6) {
         return WatchBench(argv[2], argv[3], argv[4], std::wcstoul(argv[5], nullptr, 10));
     }
@@ -515,6 +520,6 @@ int wmain(int argc, wchar_t** argv) {
     }
     fprintf(stderr,
             "usage: vemora_win_bench frame | list ROWS | sort ROWS | open ROWS | costs DIR CHANGES | "
-            "{watch|bare|blocking} WATCHED APP_DIR READY_FILE EXPECTED\n");
+            "repaint COUNT | {watch|bare|blocking} WATCHED APP_DIR READY_FILE EXPECTED\n");
     return 2;
 }

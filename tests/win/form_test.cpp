@@ -44,15 +44,15 @@ TEST_F(FormTest, ControlsHaveTheirPlacesCaptionsAndHints) {
         const char* caption;
         const char* hint;
     } cases[] = {
-        {form->spSkinLabel1, {5, 3, 60, 24}, "监视目录:", ""},
         {form->ePath, {8, 21, 313, 41}, "", "双击显示目录选择对话框"},
-        {form->BTNSelDir, {320, 19, 361, 44}, "", "选择要监视的目录"},
-        {form->BTNHelp, {391, 19, 449, 44}, "帮助", "帮助"},
-        {form->BTNUpdate, {471, 19, 529, 44}, "升级", "升级"},
+        // The button record stretches only horizontally: every button is 21 pixels high.
+        {form->BTNSelDir, {320, 19, 361, 40}, "", "选择要监视的目录"},
+        {form->BTNHelp, {391, 19, 449, 40}, "帮助", "帮助"},
+        {form->BTNUpdate, {471, 19, 529, 40}, "升级", "升级"},
         {form->spSkinPageControl1, {8, 45, 577, 167}, "", ""},
         {form->ckWatchSubTree, {5, 171, 241, 196}, "同时监视子目录", ""},
         {form->bStart, {416, 173, 491, 194}, "开始", "开始监控当前设定的目录"},
-        {form->bStop, {501, 172, 576, 194}, "停止", "停止监控当前设定的目录"},
+        {form->bStop, {501, 172, 576, 193}, "停止", "停止监控当前设定的目录"},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.caption);
@@ -65,12 +65,19 @@ TEST_F(FormTest, ControlsHaveTheirPlacesCaptionsAndHints) {
         EXPECT_EQ(form->HintOf(c.control), c.hint);
     }
     EXPECT_FALSE(form->bStop.Enabled());
+    // The label takes its record's height and sizes itself to its caption.
+    const RECT label = BoundsInParent(form->spSkinLabel1);
+    EXPECT_EQ(label.left, 5);
+    EXPECT_EQ(label.top, 3);
+    EXPECT_EQ(label.bottom - label.top, 19);
+    EXPECT_GT(label.right - label.left, 40);
+    EXPECT_EQ(form->spSkinLabel1.Text(), "监视目录:");
     EXPECT_EQ(form->StatusText(), "Ctrl+Alt+M 组合键控制本程序隐藏/显示");
 }
 
 TEST_F(FormTest, CheckBoxesStartInTheFormsStates) {
     const struct {
-        const win::CheckBox& box;
+        const skin::TspSkinCheckRadioBox& box;
         const char* name;
         int tag;
         const char* caption;
@@ -103,8 +110,8 @@ TEST_F(FormTest, CheckBoxesStartInTheFormsStates) {
 TEST_F(FormTest, CheckBoxClickContract) {
     int clicks = 0;
     bool seen = false;
-    win::CheckBox& box = form->ckMonitorSize;
-    box.onClick = [&] { ++clicks, seen = box.Checked(); };
+    skin::TspSkinCheckRadioBox& box = form->ckMonitorSize;
+    box.OnClick = [&] { ++clicks, seen = box.Checked(); };
     box.SetChecked(true);
     box.SetChecked(true);  // assigning the same value fires again
     EXPECT_EQ(clicks, 2);
@@ -137,8 +144,11 @@ TEST_F(FormTest, ExecutableCarriesVersionAndCommonControls6) {
                                reinterpret_cast<void**>(&version), &length));
     EXPECT_EQ(std::wstring(version), L"2.8");
     // The manifest asks for version 6 of the common controls: its button image lists exist.
+    win::Button probe;
+    ASSERT_TRUE(probe.Create(form->hwnd(), 0, 0, 10, 10, ""));
+    probe.SetGlyph(win::UniqueImageList(ImageList_Create(16, 16, ILC_COLOR24, 1, 0)));
     BUTTON_IMAGELIST query{};
-    EXPECT_TRUE(SendMessageW(form->BTNHelp.hwnd(), BCM_GETIMAGELIST, 0, reinterpret_cast<LPARAM>(&query)));
+    EXPECT_TRUE(SendMessageW(probe.hwnd(), BCM_GETIMAGELIST, 0, reinterpret_cast<LPARAM>(&query)));
     EXPECT_NE(query.himl, nullptr);
 }
 

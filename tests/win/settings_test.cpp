@@ -34,13 +34,13 @@ class SettingsTest : public FormFixture {
     std::string Checks() const {
         std::string states;
         for (int tag : {1, 2, 3, 4, 5, 6, 7, 8, 9, 11, 12, 13, 14}) {
-            const win::CheckBox* box = tag == 9    ? &form->ckWatchSubTree
-                                       : tag == 11 ? &form->ckSetAutoSave
-                                       : tag == 12 ? &form->ckSetAutoClear
-                                       : tag == 13 ? &form->ckSetShowTray
-                                       : tag == 14 ? &form->ckSetRember
-                                                   : nullptr;
-            for (const win::CheckBox& event : form->eventBoxes) {
+            const skin::TspSkinCheckRadioBox* box = tag == 9    ? &form->ckWatchSubTree
+                                                    : tag == 11 ? &form->ckSetAutoSave
+                                                    : tag == 12 ? &form->ckSetAutoClear
+                                                    : tag == 13 ? &form->ckSetShowTray
+                                                    : tag == 14 ? &form->ckSetRember
+                                                                : nullptr;
+            for (const skin::TspSkinCheckRadioBox& event : form->eventBoxes) {
                 if (event.tag == tag) box = &event;
             }
             states += box->Checked() ? '1' : '0';

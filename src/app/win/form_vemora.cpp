@@ -6,6 +6,8 @@
 #include "core/version_tag.h"
 #include "shell/win/select_folder_dialog.h"
 #include "shell/win/windows_namespace.h"
+#include "skin/draw/copy_rect.h"
+#include "skin/draw/win/dib_section.h"
 #include "win/text.h"
 
 namespace vemora {
@@ -125,13 +127,16 @@ void TFormVemora::CreateControls() {
     SendMessageW(hwnd(), WM_SETFONT, reinterpret_cast<WPARAM>(font_.get()), FALSE);
     hints_.Create(hwnd());
     ImageMsg.Load(instance, IDB_IMAGEMSG, 16);
-    glyphs_.reset(ImageList_LoadImageW(instance, MAKEINTRESOURCEW(IDB_GLYPHS), 16, 0, RGB(255, 0, 255),
-                                       IMAGE_BITMAP, LR_CREATEDIBSECTION));
+    const win::UniqueBitmap glyphBitmap(static_cast<HBITMAP>(
+        LoadImageW(instance, MAKEINTRESOURCEW(IDB_GLYPHS), IMAGE_BITMAP, 0, 0, LR_CREATEDIBSECTION)));
+    const skin::DibSection glyphSection = skin::DibSection::FromBitmap(glyphBitmap.get());
+    const skin::Image24 glyphStrip = glyphSection.View();
 
     spSkinPanel1.Create(hwnd(), 0, 0, Scale(kClientWidth), Scale(kPanelHeight));
     const HWND panel = spSkinPanel1.hwnd();
     SendMessageW(panel, WM_SETFONT, reinterpret_cast<WPARAM>(font_.get()), FALSE);
     spSkinLabel1.Create(panel, Scale(5), Scale(3), Scale(55), Scale(21), "监视目录:");
+    spSkinLabel1.SetAutoSize(true);
     // The label reaches into the edit below it; the edit's frame stays in front.
     SetWindowPos(spSkinLabel1.hwnd(), HWND_BOTTOM, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
     ePath.Create(panel, Scale(8), Scale(21), Scale(305), Scale(20));
@@ -139,16 +144,15 @@ void TFormVemora::CreateControls() {
     ePath.onDoubleClick = [this] { BTNSelDirClick(); };
     hints_.Add(ePath, "双击显示目录选择对话框");
 
-    // Each glyph button shows one image of the strip.
-    const auto glyphButton = [&](win::Button& button, int x, int y, int w, int h, const char* caption,
+    // Each glyph button shows one 16 × 16 image of the strip.
+    const auto glyphButton = [&](skin::TspSkinButton& button, int x, int y, int w, int h, const char* caption,
                                  int glyph, const char* hint, void (TFormVemora::*click)()) {
         button.Create(panel, Scale(x), Scale(y), Scale(w), Scale(h), caption);
-        win::UniqueImageList one(ImageList_Create(16, 16, ILC_COLOR24 | ILC_MASK, 1, 0));
-        const win::UniqueIcon icon(ImageList_GetIcon(glyphs_.get(), glyph, ILD_TRANSPARENT));
-        ImageList_AddIcon(one.get(), icon.get());
+        skin::Image24 one(16, 16);
+        skin::CopyRect(one, {0, 0, 16, 16}, glyphStrip, {glyph * 16, 0, glyph * 16 + 16, 16});
         button.SetGlyph(std::move(one));
         hints_.Add(button, hint);
-        button.onClick = [this, click] { (this->*click)(); };
+        button.OnClick = [this, click] { (this->*click)(); };
     };
     glyphButton(BTNSelDir, 320, 19, 41, 25, "", 0, "选择要监视的目录", &TFormVemora::BTNSelDirClick);
     glyphButton(BTNHelp, 391, 19, 58, 25, "帮助", 1, "帮助", &TFormVemora::BTNHelpClick);
@@ -163,10 +167,10 @@ void TFormVemora::CreateControls() {
     ckWatchSubTree.name = "ckWatchSubTree";
     ckWatchSubTree.tag = 9;
     bStart.Create(panel, Scale(416), Scale(173), Scale(75), Scale(21), "开始");
-    bStart.onClick = [this] { bStartClick(); };
+    bStart.OnClick = [this] { bStartClick(); };
     hints_.Add(bStart, "开始监控当前设定的目录");
     bStop.Create(panel, Scale(501), Scale(172), Scale(75), Scale(22), "停止");
-    bStop.onClick = [this] { bStopClick(); };
+    bStop.OnClick = [this] { bStopClick(); };
     bStop.SetEnabled(false);
     hints_.Add(bStop, "停止监控当前设定的目录");
 
@@ -193,16 +197,16 @@ void TFormVemora::CreateControls() {
     SetWarning({});
 
     // The form's initial states; the shared handler keeps the fields in step from here on.
-    for (win::CheckBox* box : {&ckMonitorFileName, &ckMonitorLastWrite, &ckWatchSubTree, &ckSetAutoSave,
-                               &ckSetAutoClear, &ckSetShowTray}) {
+    for (skin::TspSkinCheckRadioBox* box : {&ckMonitorFileName, &ckMonitorLastWrite, &ckWatchSubTree,
+                                            &ckSetAutoSave, &ckSetAutoClear, &ckSetShowTray}) {
         box->SetChecked(true);
     }
-    for (win::CheckBox& box : eventBoxes) {
-        box.onClick = [this, &box] { ckMonitorFileNameClick(box); };
+    for (skin::TspSkinCheckRadioBox& box : eventBoxes) {
+        box.OnClick = [this, &box] { ckMonitorFileNameClick(box); };
     }
-    for (win::CheckBox* box :
+    for (skin::TspSkinCheckRadioBox* box :
          {&ckWatchSubTree, &ckSetAutoSave, &ckSetAutoClear, &ckSetShowTray, &ckSetRember}) {
-        box->onClick = [this, box] { ckMonitorFileNameClick(*box); };
+        box->OnClick = [this, box] { ckMonitorFileNameClick(*box); };
     }
     const std::pair<win::Control*, const char*> names[] = {{&spSkinLabel1, "spSkinLabel1"},
                                                            {&ePath, "ePath"},
@@ -222,12 +226,23 @@ void TFormVemora::CreateControls() {
                                                            {&RzLWMsg, "RzLWMsg"},
                                                            {&AppStatusBar, "AppStatusBar"}};
     for (const auto& [control, name] : names) control->name = name;
+    AssignSkinData();
     LayOut();
+}
+
+void TFormVemora::AssignSkinData() {
+    skin::TspSkinControl* controls[] = {&spSkinPanel1,  &spSkinLabel1,   &BTNSelDir,     &BTNHelp,
+                                        &BTNUpdate,     &ckWatchSubTree, &bStart,        &bStop,
+                                        &ckSetAutoSave, &ckSetAutoClear, &ckSetShowTray, &ckSetRember};
+    for (skin::TspSkinControl* control : controls) control->SetSkinData(&spSkinData1);
+    for (skin::TspSkinCheckRadioBox& box : eventBoxes) box.SetSkinData(&spSkinData1);
+    spSkinPageControl1.SetSkinData(&spSkinData1);
+    AppStatusBar.SetSkinData(&spSkinData1);
 }
 
 void TFormVemora::CreateFirstPage(HWND page) {
     for (int i = 0; i < kEventBoxCount; ++i) {
-        win::CheckBox& box = eventBoxes[i];
+        skin::TspSkinCheckRadioBox& box = eventBoxes[i];
         box.Create(page, Scale(8 + (i % 2) * 280), Scale(6 + (i / 2) * 22), Scale(270), Scale(20),
                    kEventBoxes[i].caption);
         box.name = kEventBoxes[i].name;
@@ -237,7 +252,7 @@ void TFormVemora::CreateFirstPage(HWND page) {
 
 void TFormVemora::CreateSecondPage(HWND page) {
     const struct {
-        win::CheckBox& box;
+        skin::TspSkinCheckRadioBox& box;
         const char* name;
         int tag;
         const char* caption;
@@ -283,8 +298,8 @@ void TFormVemora::CreateMemoPopupMenu() {
 void TFormVemora::LayOut() {
     RECT client{};
     GetClientRect(hwnd(), &client);
-    SendMessageW(AppStatusBar.hwnd(), WM_SIZE, 0, 0);
     const int statusHeight = AppStatusBar.Height();
+    MoveWindow(AppStatusBar.hwnd(), 0, client.bottom - statusHeight, client.right, statusHeight, TRUE);
     const int panelHeight = Scale(kPanelHeight);
     MoveWindow(spSkinPanel1.hwnd(), 0, 0, client.right, panelHeight, TRUE);
     MoveWindow(RzLWMsg.hwnd(), 0, panelHeight, client.right,
@@ -367,6 +382,10 @@ LRESULT TFormVemora::HandleMessage(UINT msg, WPARAM wp, LPARAM lp) {
                 TrayIcon->ApplicationRestored();
             }
             return 0;
+        case skin::WM_SKIN_CHANGED:
+            // The frame has passed the change on to the controls; some took a new size.
+            if (AppStatusBar.hwnd()) LayOut();
+            break;
         case WM_HOTKEY:
             return WMHotKey(wp, lp);
         case WM_SETTINGCHANGE:

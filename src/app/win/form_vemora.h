@@ -18,6 +18,10 @@
 #include "core/date_format.h"
 #include "shell/list_sort.h"
 #include "shell/win/rz_list_view.h"
+#include "skin/controls/win/skin_button.h"
+#include "skin/controls/win/skin_check_box.h"
+#include "skin/controls/win/skin_page_control.h"
+#include "skin/controls/win/skin_panel.h"
 #include "skin/data/skin_data.h"
 #include "skin/data/stored_skin.h"
 #include "skin/data/win/form_skin_notifier.h"
@@ -27,7 +31,6 @@
 #include "win/controls/basic_controls.h"
 #include "win/controls/hints.h"
 #include "win/controls/image_strip.h"
-#include "win/controls/page_control.h"
 #include "win/controls/popup_menu.h"
 #include "win/controls/virtual_list_view.h"
 #include "win/window.h"
@@ -76,7 +79,7 @@ class TFormVemora : public win::Window, private win::VirtualListView::Source {
     void OpenItemClick();
     void WriteLogLine(int image, const std::string& type, const std::string& name, const std::string& action,
                       const LocalTime& time);
-    void ckMonitorFileNameClick(const win::CheckBox& sender);
+    void ckMonitorFileNameClick(const skin::TspSkinCheckRadioBox& sender);
     void ePathChange();
     void LoadSettings();
     void ApplySettings();
@@ -98,24 +101,26 @@ class TFormVemora : public win::Window, private win::VirtualListView::Source {
     const skin::TspSkinData& SkinData() const { return spSkinData1; }
     const skin::SkinFrameWindow& Frame() const { return spDynamicSkinForm1; }
     skin::SkinFrameWindow& Frame() { return spDynamicSkinForm1; }
+    skin::TspSkinData& SkinData() { return spSkinData1; }
+    const skin::TspCompressedStoredSkin& StoredSkin() const { return spCompressedStoredSkin1; }
 
     // Controls, top to bottom
-    win::ContainerWindow spSkinPanel1;
-    win::Label spSkinLabel1;
+    skin::TspSkinPanel spSkinPanel1;
+    skin::TspSkinLabel spSkinLabel1;
     win::Edit ePath;
-    win::Button BTNSelDir, BTNHelp, BTNUpdate;
-    win::PageControl spSkinPageControl1;
-    std::array<win::CheckBox, kEventBoxCount> eventBoxes;  // in kEventBoxes order
-    win::CheckBox &ckMonitorFileName, &ckMonitorDirName, &ckMonitorAttributes, &ckMonitorSize,
+    skin::TspSkinButton BTNSelDir, BTNHelp, BTNUpdate;
+    skin::TspSkinPageControl spSkinPageControl1;
+    std::array<skin::TspSkinCheckRadioBox, kEventBoxCount> eventBoxes;  // in kEventBoxes order
+    skin::TspSkinCheckRadioBox &ckMonitorFileName, &ckMonitorDirName, &ckMonitorAttributes, &ckMonitorSize,
         &ckMonitorLastWrite, &ckMonitorLastAccess, &ckMonitorCreationDate, &ckMonitorSecurity;
-    win::CheckBox ckSetAutoSave, ckSetAutoClear, ckSetShowTray, ckSetRember;
+    skin::TspSkinCheckRadioBox ckSetAutoSave, ckSetAutoClear, ckSetShowTray, ckSetRember;
     win::Picture Image1;
     win::Label Label1, Label2, Label5, Label6;
     TRzURLLabel RzURLLabel4, RzURLLabel1;
-    win::CheckBox ckWatchSubTree;
-    win::Button bStart, bStop;
+    skin::TspSkinCheckRadioBox ckWatchSubTree;
+    skin::TspSkinButton bStart, bStop;
     shell::TRzListView RzLWMsg;
-    win::StatusBar AppStatusBar;
+    skin::TspSkinStatusBar AppStatusBar;
     win::PopupMenu MemoPopupMenu;
     win::PopupMenu TrayPopupMenu;
     win::ImageStrip ImageMsg;
@@ -157,9 +162,10 @@ class TFormVemora : public win::Window, private win::VirtualListView::Source {
     void LoadSkin();
     void AttachFrame();
     void FitWindowToClient();
+    void AssignSkinData();  // every skinned control draws from spSkinData1
 
-    bool* BoolSettingField(int number);          // null for numbers without a boolean setting
-    win::CheckBox* SettingCheckBox(int number);  // the box whose Tag is the number
+    bool* BoolSettingField(int number);                       // null for numbers without a boolean setting
+    skin::TspSkinCheckRadioBox* SettingCheckBox(int number);  // the box whose Tag is the number
     void RegisterMainHotKey();
     void SetTrayIconEnabled(bool enabled);
 
@@ -216,7 +222,6 @@ class TFormVemora : public win::Window, private win::VirtualListView::Source {
     DateTimeFormats formats_;
     win::Hints hints_;
     win::UniqueFont font_, listFont_;
-    win::UniqueImageList glyphs_;
     win::UniqueIcon appIcon_, image1Icon_;
 };
 

@@ -20,7 +20,7 @@ bool* TFormVemora::BoolSettingField(int number) {
     }
 }
 
-win::CheckBox* TFormVemora::SettingCheckBox(int number) {
+skin::TspSkinCheckRadioBox* TFormVemora::SettingCheckBox(int number) {
     switch (number) {
         case 9:
             return &ckWatchSubTree;
@@ -33,7 +33,7 @@ win::CheckBox* TFormVemora::SettingCheckBox(int number) {
         case 14:
             return &ckSetRember;
         default:
-            for (win::CheckBox& box : eventBoxes) {
+            for (skin::TspSkinCheckRadioBox& box : eventBoxes) {
                 if (box.tag == number) return &box;
             }
             return nullptr;
@@ -65,7 +65,7 @@ void TFormVemora::SaveSetting(int number) {
                     setting->isText ? FDir : BoolSettingText(*BoolSettingField(number)));
 }
 
-void TFormVemora::ckMonitorFileNameClick(const win::CheckBox& sender) {
+void TFormVemora::ckMonitorFileNameClick(const skin::TspSkinCheckRadioBox& sender) {
     if (FLoading) return;
     bool* field = BoolSettingField(sender.tag);
     if (!field) return;

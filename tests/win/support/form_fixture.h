@@ -62,9 +62,9 @@ class FormFixture : public testing::Test {
         return rows;
     }
 
-    void SetOnly(std::initializer_list<win::CheckBox*> boxes) {
-        for (win::CheckBox& box : form->eventBoxes) box.SetChecked(false);
-        for (win::CheckBox* box : boxes) box->SetChecked(true);
+    void SetOnly(std::initializer_list<skin::TspSkinCheckRadioBox*> boxes) {
+        for (skin::TspSkinCheckRadioBox& box : form->eventBoxes) box.SetChecked(false);
+        for (skin::TspSkinCheckRadioBox* box : boxes) box->SetChecked(true);
     }
 
     TestDir dirs;  // holds the application directory and the watched ones
