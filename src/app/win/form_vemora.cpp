@@ -125,7 +125,8 @@ void TFormVemora::CreateControls() {
                                 OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, DEFAULT_PITCH,
                                 L"MS Sans Serif"));
     SendMessageW(hwnd(), WM_SETFONT, reinterpret_cast<WPARAM>(font_.get()), FALSE);
-    hints_.Create(hwnd());
+    spSkinHint1 = std::make_unique<skin::TspSkinHint>(hwnd());
+    spSkinHint1->SetSkinData(&spSkinData1);
     ImageMsg.Load(instance, IDB_IMAGEMSG, 16);
     glyphs_.reset(ImageList_LoadImageW(instance, MAKEINTRESOURCEW(IDB_GLYPHS), 16, 0, RGB(255, 0, 255),
                                        IMAGE_BITMAP, LR_CREATEDIBSECTION));
@@ -139,7 +140,7 @@ void TFormVemora::CreateControls() {
     ePath.Create(panel, Scale(8), Scale(21), Scale(305), Scale(20));
     ePath.onChange = [this] { ePathChange(); };
     ePath.onDoubleClick = [this] { BTNSelDirClick(); };
-    hints_.Add(ePath, "双击显示目录选择对话框");
+    spSkinHint1->Add(ePath.hwnd(), "双击显示目录选择对话框");
 
     // Each glyph button shows one image of the strip.
     const auto glyphButton = [&](win::Button& button, int x, int y, int w, int h, const char* caption,
@@ -149,7 +150,7 @@ void TFormVemora::CreateControls() {
         const win::UniqueIcon icon(ImageList_GetIcon(glyphs_.get(), glyph, ILD_TRANSPARENT));
         ImageList_AddIcon(one.get(), icon.get());
         button.SetGlyph(std::move(one));
-        hints_.Add(button, hint);
+        spSkinHint1->Add(button.hwnd(), hint);
         button.onClick = [this, click] { (this->*click)(); };
     };
     glyphButton(BTNSelDir, 320, 19, 41, 25, "", 0, "选择要监视的目录", &TFormVemora::BTNSelDirClick);
@@ -166,11 +167,11 @@ void TFormVemora::CreateControls() {
     ckWatchSubTree.tag = 9;
     bStart.Create(panel, Scale(416), Scale(173), Scale(75), Scale(21), "开始");
     bStart.onClick = [this] { bStartClick(); };
-    hints_.Add(bStart, "开始监控当前设定的目录");
+    spSkinHint1->Add(bStart.hwnd(), "开始监控当前设定的目录");
     bStop.Create(panel, Scale(501), Scale(172), Scale(75), Scale(22), "停止");
     bStop.onClick = [this] { bStopClick(); };
     bStop.SetEnabled(false);
-    hints_.Add(bStop, "停止监控当前设定的目录");
+    spSkinHint1->Add(bStop.hwnd(), "停止监控当前设定的目录");
 
     const win::VirtualListView::Column kColumns[] = {{"", Scale(18)},
                                                      {"时间", Scale(120)},
