@@ -18,7 +18,7 @@ void Window::Destroy() {
 }
 
 bool Window::Create(const wchar_t* className, const wchar_t* title, DWORD style, DWORD exStyle, int x, int y,
-                    int w, int h, HWND parent, HICON icon) {
+                    int w, int h, HWND parent, HICON icon, UINT classStyle) {
     const HINSTANCE instance = GetModuleHandleW(nullptr);
     WNDCLASSEXW wc{sizeof(wc)};
     if (!GetClassInfoExW(instance, className, &wc)) {
@@ -30,7 +30,7 @@ bool Window::Create(const wchar_t* className, const wchar_t* title, DWORD style,
         wc.lpszClassName = className;
         wc.hIcon = icon;
         wc.hIconSm = icon;
-        wc.style = CS_DBLCLKS;
+        wc.style = classStyle;
         if (!RegisterClassExW(&wc)) return false;
     }
     return CreateWindowExW(exStyle, className, title, style, x, y, w, h, parent, nullptr, instance, this) !=

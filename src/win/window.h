@@ -19,9 +19,9 @@ class Window {
     HWND hwnd() const { return hwnd_; }
 
   protected:
-    // Registers the class on first use; style and exStyle as for CreateWindowEx.
+    // Registers the class on first use (with classStyle); style and exStyle as for CreateWindowEx.
     bool Create(const wchar_t* className, const wchar_t* title, DWORD style, DWORD exStyle, int x, int y,
-                int w, int h, HWND parent, HICON icon = nullptr);
+                int w, int h, HWND parent, HICON icon = nullptr, UINT classStyle = CS_DBLCLKS);
     void Destroy();
 
     virtual LRESULT HandleMessage(UINT msg, WPARAM wp, LPARAM lp);

@@ -10,7 +10,10 @@
 #include <string>
 #include <vector>
 
+#include "app/win/resource.h"
+#include "skin/data/skin_data.h"
 #include "win/handles.h"
+#include "win/resource_data.h"
 #include "win/text.h"
 
 #include "e2e_support.h"
@@ -367,6 +370,102 @@ TEST(EndToEnd, MillionLineLogOpensAndSorts) {
         "million-line log: opened in %llu ms (from the dialog's Return), sorted by a header click in %llu ms "
         "(from the click), %llu ms in all\n",
         opened - opening, sorted - opened, sorted - opening);
+}
+
+struct ChildQuery {
+    const std::wstring* text;
+    HWND found;
+};
+
+BOOL CALLBACK FindChildByText(HWND hwnd, LPARAM lp) {
+    auto& query = *reinterpret_cast<ChildQuery*>(lp);
+    if (IsWindowVisible(hwnd) && TextOf(hwnd) == *query.text) {
+        query.found = hwnd;
+        return FALSE;
+    }
+    return TRUE;
+}
+
+struct ClassQuery {
+    DWORD pid;
+    const wchar_t* className;
+    HWND found;
+};
+
+BOOL CALLBACK FindVisibleOfClass(HWND hwnd, LPARAM lp) {
+    auto& query = *reinterpret_cast<ClassQuery*>(lp);
+    DWORD owner = 0;
+    GetWindowThreadProcessId(hwnd, &owner);
+    wchar_t name[64] = {};
+    GetClassNameW(hwnd, name, 64);
+    if (owner == query.pid && IsWindowVisible(hwnd) && std::wstring(name) == query.className) {
+        query.found = hwnd;
+        return FALSE;
+    }
+    return TRUE;
+}
+
+vemora::skin::PixelColor ScreenPixel(int x, int y) {
+    HDC screen = GetDC(nullptr);
+    const COLORREF c = GetPixel(screen, x, y);
+    ReleaseDC(nullptr, screen);
+    return vemora::skin::PixelColor(GetBValue(c)) | vemora::skin::PixelColor(GetGValue(c)) << 8 |
+           vemora::skin::PixelColor(GetRValue(c)) << 16;
+}
+
+TEST(EndToEnd, RestingThePointerOnStartShowsItsSkinnedHint) {
+    Process app(g_exe);
+    HWND main = WaitForMainWindow(app);
+    ASSERT_NE(main, nullptr);
+    const std::wstring start = vemora::win::Widen("开始");
+    ChildQuery child{&start, nullptr};
+    ASSERT_TRUE(WaitFor([&] {
+        EnumChildWindows(main, &FindChildByText, reinterpret_cast<LPARAM>(&child));
+        return child.found != nullptr;
+    }));
+    RECT button{};
+    GetWindowRect(child.found, &button);
+    const POINT centre{(button.left + button.right) / 2, (button.top + button.bottom) / 2};
+    ClassQuery hint{app.pid(), L"TspSkinHintWindow", nullptr};
+    ASSERT_TRUE(WaitFor([&] {
+        // The pointer moves onto the button (again, should the window still have been settling).
+        SetCursorPos(centre.x - 2, centre.y);
+        Sleep(20);
+        SetCursorPos(centre.x, centre.y);
+        return WaitFor(
+            [&] {
+                EnumWindows(&FindVisibleOfClass, reinterpret_cast<LPARAM>(&hint));
+                return hint.found != nullptr;
+            },
+            2000);
+    })) << "no hint window appeared";
+
+    wchar_t text[128] = {};
+    SendMessageW(hint.found, WM_GETTEXT, 128, reinterpret_cast<LPARAM>(text));
+    EXPECT_EQ(vemora::win::Narrow(text), "开始监控当前设定的目录");
+
+    RECT r{};
+    GetWindowRect(hint.found, &r);
+    vemora::win::UniqueResource<HRGN, vemora::win::GdiObjectTraits<HRGN>> region(CreateRectRgn(0, 0, 0, 0));
+    ASSERT_NE(GetWindowRgn(hint.found, region.get()), ERROR) << "the hint has the mask's outline";
+    EXPECT_FALSE(PtInRegion(region.get(), 0, 0));
+    EXPECT_TRUE(PtInRegion(region.get(), 3, 3));
+
+    // Its corners are the hint picture's, as Vemora.exe carries it.
+    vemora::win::UniqueModule exe(
+        LoadLibraryExW(g_exe.c_str(), nullptr, LOAD_LIBRARY_AS_DATAFILE | LOAD_LIBRARY_AS_IMAGE_RESOURCE));
+    ASSERT_TRUE(exe);
+    const auto block = vemora::win::LoadRcData(exe.get(), IDR_SKIN);
+    ASSERT_TRUE(block);
+    vemora::skin::TspCompressedStoredSkin stored;
+    stored.SetCompressedData(*block);
+    vemora::skin::TspSkinData skin;
+    skin.SetCompressedStoredSkin(&stored);
+    const auto& picture = skin.ActivePictures.at(size_t(skin.HintWindowData.WindowPictureIndex));
+    Sleep(100);  // the first paint
+    EXPECT_EQ(ScreenPixel(r.left + 2, r.top + 1), picture.GetPixel(2, 1));
+    EXPECT_EQ(ScreenPixel(r.right - 3, r.bottom - 2),
+              picture.GetPixel(picture.Width() - 3, picture.Height() - 2));
 }
 
 }  // namespace

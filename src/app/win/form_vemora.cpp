@@ -125,7 +125,8 @@ void TFormVemora::CreateControls() {
                                 OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, DEFAULT_PITCH,
                                 L"MS Sans Serif"));
     SendMessageW(hwnd(), WM_SETFONT, reinterpret_cast<WPARAM>(font_.get()), FALSE);
-    hints_.Create(hwnd());
+    spSkinHint1 = std::make_unique<skin::TspSkinHint>(hwnd());
+    spSkinHint1->SetSkinData(&spSkinData1);
     ImageMsg.Load(instance, IDB_IMAGEMSG, 16);
     const win::UniqueBitmap glyphBitmap(static_cast<HBITMAP>(
         LoadImageW(instance, MAKEINTRESOURCEW(IDB_GLYPHS), IMAGE_BITMAP, 0, 0, LR_CREATEDIBSECTION)));
@@ -142,7 +143,7 @@ void TFormVemora::CreateControls() {
     ePath.Create(panel, Scale(8), Scale(21), Scale(305), Scale(20));
     ePath.onChange = [this] { ePathChange(); };
     ePath.onDoubleClick = [this] { BTNSelDirClick(); };
-    hints_.Add(ePath, "双击显示目录选择对话框");
+    spSkinHint1->Add(ePath.hwnd(), "双击显示目录选择对话框");
 
     // Each glyph button shows one 16 × 16 image of the strip.
     const auto glyphButton = [&](skin::TspSkinButton& button, int x, int y, int w, int h, const char* caption,
@@ -151,7 +152,7 @@ void TFormVemora::CreateControls() {
         skin::Image24 one(16, 16);
         skin::CopyRect(one, {0, 0, 16, 16}, glyphStrip, {glyph * 16, 0, glyph * 16 + 16, 16});
         button.SetGlyph(std::move(one));
-        hints_.Add(button, hint);
+        spSkinHint1->Add(button.hwnd(), hint);
         button.OnClick = [this, click] { (this->*click)(); };
     };
     glyphButton(BTNSelDir, 320, 19, 41, 25, "", 0, "选择要监视的目录", &TFormVemora::BTNSelDirClick);
@@ -168,11 +169,11 @@ void TFormVemora::CreateControls() {
     ckWatchSubTree.tag = 9;
     bStart.Create(panel, Scale(416), Scale(173), Scale(75), Scale(21), "开始");
     bStart.OnClick = [this] { bStartClick(); };
-    hints_.Add(bStart, "开始监控当前设定的目录");
+    spSkinHint1->Add(bStart.hwnd(), "开始监控当前设定的目录");
     bStop.Create(panel, Scale(501), Scale(172), Scale(75), Scale(22), "停止");
     bStop.OnClick = [this] { bStopClick(); };
     bStop.SetEnabled(false);
-    hints_.Add(bStop, "停止监控当前设定的目录");
+    spSkinHint1->Add(bStop.hwnd(), "停止监控当前设定的目录");
 
     const shell::TRzListView::Column kColumns[] = {{"", Scale(18)},
                                                    {"时间", Scale(120)},

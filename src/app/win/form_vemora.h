@@ -26,10 +26,10 @@
 #include "skin/data/stored_skin.h"
 #include "skin/data/win/form_skin_notifier.h"
 #include "skin/frame/win/skin_frame_window.h"
+#include "skin/hints/win/skin_hint.h"
 #include "tray/win/rz_tray_icon.h"
 #include "tray/win/rz_url_label.h"
 #include "win/controls/basic_controls.h"
-#include "win/controls/hints.h"
 #include "win/controls/image_strip.h"
 #include "win/controls/popup_menu.h"
 #include "win/controls/virtual_list_view.h"
@@ -97,7 +97,8 @@ class TFormVemora : public win::Window, private win::VirtualListView::Source {
     bool Watching() const { return watch_ && watch_->Running(); }
     const std::string& LogFileName() const { return FLogFileName; }
     const std::string& AppDir() const { return FAppDir; }
-    std::string HintOf(const win::Control& control) const { return hints_.TextOf(control); }
+    std::string HintOf(const win::Control& control) const { return spSkinHint1->TextOf(control.hwnd()); }
+    const skin::TspSkinHint& SkinHint() const { return *spSkinHint1; }
     const skin::TspSkinData& SkinData() const { return spSkinData1; }
     const skin::SkinFrameWindow& Frame() const { return spDynamicSkinForm1; }
     skin::SkinFrameWindow& Frame() { return spDynamicSkinForm1; }
@@ -204,6 +205,8 @@ class TFormVemora : public win::Window, private win::VirtualListView::Source {
     skin::TspSkinData spSkinData1{&skinNotifier_};
     // Draws the window's border and caption from the skin; it uses the skin data above.
     skin::SkinFrameWindow spDynamicSkinForm1;
+    // The hints of the controls, drawn from the skin; made once the window exists.
+    std::unique_ptr<skin::TspSkinHint> spSkinHint1;
 
     std::unique_ptr<DirectoryWatch> watch_;
     const FaultSeams faults_;
@@ -220,7 +223,6 @@ class TFormVemora : public win::Window, private win::VirtualListView::Source {
     EventStore events_;
     shell::RowOrder order_;  // the order the list shows the rows in, since the last header click
     DateTimeFormats formats_;
-    win::Hints hints_;
     win::UniqueFont font_, listFont_;
     win::UniqueIcon appIcon_, image1Icon_;
 };
