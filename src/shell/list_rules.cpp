@@ -25,6 +25,11 @@ bool AcceptsContextMenuRequest(bool menuShownForThisClick, const MenuState& stat
     return !menuShownForThisClick && (state.focused >= 0 || state.firstSelected >= 0);
 }
 
+bool AllowsLabelEdit(const LabelEditRequest& request) {
+    const bool labelOnly = request.reportView && request.wholeRowSelect && !request.editOnRowClick;
+    return request.itemEditable && (!labelOnly || request.pointerInLabel);
+}
+
 int WheelStep::Scroll(int wheelDelta, int scrollLines, bool iconView) {
     constexpr int kNotch = 120;
     remainder_ += wheelDelta;

@@ -40,6 +40,18 @@ MenuChoice ChooseContextMenu(MenuRequest request, const MenuState& state);
 // The system's context-menu request (WM_CONTEXTMENU): whether the list acts on it at all.
 bool AcceptsContextMenuRequest(bool menuShownForThisClick, const MenuState& state);
 
+// Whether a request to edit an item's label goes ahead. In report view with whole-row
+// selection a click anywhere on the row selects it, so unless EditOnRowClick is set the
+// edit starts only with the pointer on the label itself.
+struct LabelEditRequest {
+    bool reportView = true;
+    bool wholeRowSelect = true;
+    bool editOnRowClick = false;
+    bool pointerInLabel = false;
+    bool itemEditable = true;  // what the list would allow without this rule
+};
+bool AllowsLabelEdit(const LabelEditRequest& request);
+
 // Pixels one wheel movement scrolls, positive towards the end: wheel lines of 16 pixels
 // (32 in icon view) per notch of 120; a delta left over is kept for the next movement.
 class WheelStep {

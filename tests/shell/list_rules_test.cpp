@@ -61,6 +61,23 @@ TEST(ChooseContextMenu, SystemRequestIgnoredAfterAClickMenuOrWithoutItems) {
     EXPECT_TRUE(AcceptsContextMenuRequest(false, {-1, false, 0, true}));
 }
 
+TEST(AllowsLabelEdit, WholeRowSelectionEditsFromTheLabelUnlessEditOnRowClick) {
+    const struct {
+        const char* what;
+        LabelEditRequest request;
+        bool allowed;
+    } kCases[] = {
+        {"report, whole row, pointer off the label", {true, true, false, false, true}, false},
+        {"report, whole row, pointer on the label", {true, true, false, true, true}, true},
+        {"EditOnRowClick: anywhere on the row", {true, true, true, false, true}, true},
+        {"without whole-row selection the list decides", {true, false, false, false, true}, true},
+        {"outside report view the list decides", {false, true, false, false, true}, true},
+        {"an item the list would not edit, even on its label", {true, true, false, true, false}, false},
+        {"an item the list would not edit, with EditOnRowClick", {true, true, true, false, false}, false},
+    };
+    for (const auto& c : kCases) EXPECT_EQ(AllowsLabelEdit(c.request), c.allowed) << c.what;
+}
+
 TEST(WheelStep, LinesOfSixteenPixelsPerNotch) {
     const struct {
         std::vector<int> deltas;

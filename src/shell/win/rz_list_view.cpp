@@ -9,6 +9,8 @@
 #include <future>
 #include <vector>
 
+#include "win/text.h"
+
 namespace vemora::shell {
 namespace {
 
@@ -363,9 +365,87 @@ bool TRzCustomListView::OnNotify(const NMHDR& header, LRESULT& result) {
             result = TRUE;  // handled: no WM_CONTEXTMENU from the list for this click
             return true;
         }
+        case LVN_GETDISPINFOW: {
+            const bool handled = VirtualListView::OnNotify(header, result);
+            LVITEMW& item = reinterpret_cast<NMLVDISPINFOW&>(const_cast<NMHDR&>(header)).item;
+            if (checkStates_ && (item.mask & LVIF_STATE) && item.iItem >= 0 &&
+                static_cast<size_t>(item.iItem) < RowCount()) {
+                item.state = (item.state & ~LVIS_STATEIMAGEMASK) |
+                             INDEXTOSTATEIMAGEMASK(ItemChecked(item.iItem) ? 2 : 1);
+                item.stateMask |= LVIS_STATEIMAGEMASK;
+                result = 0;
+                return true;
+            }
+            return handled;
+        }
+        case LVN_BEGINLABELEDITW:
+            result = AllowsLabelEditNow(reinterpret_cast<const NMLVDISPINFOW&>(header).item.iItem) ? FALSE : TRUE;
+            return true;
+        case LVN_ENDLABELEDITW: {
+            const LVITEMW& item = reinterpret_cast<const NMLVDISPINFOW&>(header).item;
+            bool accept = false;
+            if (item.pszText && onEdited) onEdited(item.iItem, win::Narrow(item.pszText), accept);
+            if (accept) ListView_RedrawItems(hwnd(), item.iItem, item.iItem);
+            result = accept ? TRUE : FALSE;
+            return true;
+        }
         default:
             return VirtualListView::OnNotify(header, result);
     }
+}
+
+void TRzCustomListView::SetCheckBoxes(CheckStates* states) {
+    checkStates_ = states;
+    ListView_SetExtendedListViewStyleEx(hwnd(), LVS_EX_CHECKBOXES, states ? LVS_EX_CHECKBOXES : 0);
+    // The rows are ours, so the list asks for their boxes as it asks for their texts.
+    ListView_SetCallbackMask(hwnd(), states ? LVIS_STATEIMAGEMASK : 0);
+    InvalidateRect(hwnd(), nullptr, FALSE);
+}
+
+bool TRzCustomListView::ItemChecked(int item) const {
+    return checkStates_ && item >= 0 && static_cast<size_t>(item) < RowCount() &&
+           checkStates_->IsChecked(static_cast<size_t>(item));
+}
+
+bool TRzCustomListView::SetItemChecked(int item, bool checked) {
+    if (!checkStates_ || item < 0 || static_cast<size_t>(item) >= RowCount()) return false;
+    if (ItemChecked(item) == checked) return false;
+    bool allow = true;
+    if (onCheckStateChanging) onCheckStateChanging(item, checked, allow);
+    if (!allow) return false;
+    checkStates_->SetChecked(static_cast<size_t>(item), checked);
+    ListView_RedrawItems(hwnd(), item, item);
+    if (onCheckStateChange) onCheckStateChange(item);
+    return true;
+}
+
+void TRzCustomListView::SetEditLabels(bool on) {
+    const LONG_PTR style = GetWindowLongPtrW(hwnd(), GWL_STYLE);
+    SetWindowLongPtrW(hwnd(), GWL_STYLE, on ? style | LVS_EDITLABELS : style & ~LONG_PTR{LVS_EDITLABELS});
+}
+
+bool TRzCustomListView::AllowsLabelEditNow(int item) const {
+    LabelEditRequest request;
+    request.reportView = (GetWindowLongW(hwnd(), GWL_STYLE) & LVS_TYPEMASK) == LVS_REPORT;
+    request.wholeRowSelect = (ListView_GetExtendedListViewStyle(hwnd()) & LVS_EX_FULLROWSELECT) != 0;
+    request.editOnRowClick = editOnRowClick_;
+    RECT label{};
+    POINT pointer{};
+    if (GetCursorPos(&pointer) && ScreenToClient(hwnd(), &pointer) &&
+        ListView_GetItemRect(hwnd(), item, &label, LVIR_LABEL)) {
+        request.pointerInLabel = PtInRect(&label, pointer) != FALSE;
+    }
+    if (onEditing) onEditing(item, request.itemEditable);
+    return AllowsLabelEdit(request);
+}
+
+// The item whose check box is at a client point, or -1.
+int TRzCustomListView::CheckBoxHit(LPARAM at) const {
+    if (!checkStates_) return -1;
+    LVHITTESTINFO hit{};
+    hit.pt = {GET_X_LPARAM(at), GET_Y_LPARAM(at)};
+    ListView_HitTest(hwnd(), &hit);
+    return hit.iItem >= 0 && (hit.flags & LVHT_ONITEMSTATEICON) ? hit.iItem : -1;
 }
 
 LRESULT TRzCustomListView::SubclassMessage(UINT msg, WPARAM wp, LPARAM lp) {
@@ -415,11 +495,29 @@ LRESULT TRzCustomListView::SubclassMessage(UINT msg, WPARAM wp, LPARAM lp) {
         case WM_RBUTTONDOWN:
             menuShownForClick_ = false;
             break;
+        // An owner-data list keeps no check states, so the clicks and Space that turn a box
+        // round are ours; the list would otherwise toggle nothing or only its own copy.
+        case WM_LBUTTONDOWN:
+        case WM_LBUTTONDBLCLK:
+            if (const int item = CheckBoxHit(lp); item >= 0) {
+                SetFocus(hwnd());
+                SetItemChecked(item, !ItemChecked(item));
+                return 0;
+            }
+            break;
+        case WM_CHAR:
+            if (checkStates_ && wp == L' ') return 0;  // no incremental search for the Space
+            break;
         case WM_RBUTTONUP:
             if (menuShownForClick_) return 0;
             break;
         case WM_KEYDOWN:
         case WM_SYSKEYDOWN:
+            if (msg == WM_KEYDOWN && wp == VK_SPACE && checkStates_) {
+                const int focused = ListView_GetNextItem(hwnd(), -1, LVNI_FOCUSED);
+                if (focused >= 0) SetItemChecked(focused, !ItemChecked(focused));
+                return 0;
+            }
             if (wp == VK_APPS || (wp == VK_F10 && GetKeyState(VK_SHIFT) < 0)) {
                 menuKeyDown_ = static_cast<UINT>(wp);
                 ShowContextMenu(MenuRequest::kMenuKey, TopLeftOnScreen());

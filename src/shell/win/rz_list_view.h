@@ -8,6 +8,7 @@
 #include <uxtheme.h>
 
 #include <functional>
+#include <string>
 
 #include "shell/list_header.h"
 #include "shell/list_rules.h"
@@ -60,6 +61,29 @@ class TRzCustomListView : public win::VirtualListView {
     // Chooses the menu for the focused item (-1: none) at a screen point; preset to PopupMenu.
     std::function<void(int item, POINT screen, win::PopupMenu*& menu)> onItemContextMenu;
 
+    // Check boxes, off until states are given. The rows live with the owner, so their
+    // check states do too.
+    struct CheckStates {
+        virtual ~CheckStates() = default;
+        virtual bool IsChecked(size_t row) const = 0;
+        virtual void SetChecked(size_t row, bool checked) = 0;
+    };
+    void SetCheckBoxes(CheckStates* states);  // null: no check boxes
+    bool ItemChecked(int item) const;
+    // Changes an item's box as a click on it or Space does: onCheckStateChanging may refuse
+    // the change, onCheckStateChange hears of it after. True when the state changed.
+    bool SetItemChecked(int item, bool checked);
+    std::function<void(int item, bool toBeChecked, bool& allowChange)> onCheckStateChanging;
+    std::function<void(int item)> onCheckStateChange;
+
+    // Label editing, off until switched on. onEditing may refuse an edit; onEdited gets the
+    // new text (UTF-8) and whether the owner took it, as the rows are the owner's.
+    void SetEditLabels(bool on);
+    bool EditOnRowClick() const { return editOnRowClick_; }
+    void SetEditOnRowClick(bool on) { editOnRowClick_ = on; }
+    std::function<void(int item, bool& allowEdit)> onEditing;
+    std::function<void(int item, const std::string& text, bool& accept)> onEdited;
+
     bool OnNotify(const NMHDR& header, LRESULT& result) override;
 
   protected:
@@ -85,6 +109,8 @@ class TRzCustomListView : public win::VirtualListView {
     void ShowItemMenu(POINT screen);
     POINT IconCentre(int item) const;
     POINT TopLeftOnScreen() const;
+    bool AllowsLabelEditNow(int item) const;
+    int CheckBoxHit(LPARAM at) const;
 
     HeaderSortToggle toggle_;
     int sortColumn_ = -1;
@@ -101,6 +127,8 @@ class TRzCustomListView : public win::VirtualListView {
     bool headerPressed_ = false;
     bool trackingHeaderLeave_ = false;
     win::PopupMenu* popupMenu_ = nullptr;
+    CheckStates* checkStates_ = nullptr;
+    bool editOnRowClick_ = false;
     win::UniqueResource<HTHEME, ThemeTraits> theme_;
 };
 
