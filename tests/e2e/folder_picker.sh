@@ -11,22 +11,16 @@ exe=$build/Vemora.exe
 main='Vemora V2.8(目录监视专家)'
 picker='Browse for Folder'
 
-display_file=$(mktemp)
-Xvfb -displayfd 1 -screen 0 1024x768x24 -nolisten tcp >"$display_file" 2>/dev/null &
-xvfb=$!
 deep_unix=/tmp/vp-$$
 ini=$build/Vemora.ini
 [ -f "$ini" ] && mv "$ini" "$ini.before-picker-test"
-cleanup() {
-  WINEPREFIX=$("$root/scripts/wine.sh" --prefix) /usr/lib/wine/wineserver -k 2>/dev/null || true
-  kill $xvfb 2>/dev/null || true
-  rm -f "$display_file" "$ini"
+on_exit() {
+  rm -f "$ini"
   [ -f "$ini.before-picker-test" ] && mv "$ini.before-picker-test" "$ini"
   rm -rf "$deep_unix"
 }
-trap cleanup EXIT
-for _ in $(seq 100); do [ -s "$display_file" ] && break; sleep 0.05; done
-export DISPLAY=":$(head -n1 "$display_file")"
+. "$root/tests/e2e/x_display.sh"
+x_display_start
 
 fail() { echo "folder picker: $*" >&2; exit 1; }
 probe() { "$root/scripts/wine.sh" "$build/vemora_e2e_probe.exe" "$@" 2>/dev/null | tr -d '\r'; }

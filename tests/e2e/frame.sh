@@ -8,28 +8,14 @@ root=$(cd "$(dirname "$0")/../.." && pwd)
 exe=$(readlink -f "$1")
 caption='Vemora V2.8'
 
-display_file=$(mktemp)
-Xvfb -displayfd 1 -screen 0 1024x768x24 -nolisten tcp >"$display_file" 2>/dev/null &
-xvfb=$!
-cleanup() {
-  WINEPREFIX=$("$root/scripts/wine.sh" --prefix) /usr/lib/wine/wineserver -k 2>/dev/null || true
-  kill $xvfb 2>/dev/null || true
-  rm -f "$display_file"
-}
-trap cleanup EXIT
-for _ in $(seq 100); do [ -s "$display_file" ] && break; sleep 0.05; done
-export DISPLAY=":$(head -n1 "$display_file")"
+. "$root/tests/e2e/x_display.sh"
+x_display_start
 
 "$root/scripts/wine.sh" "$exe" >/dev/null 2>&1 &
 app=$!
 
 fail() { echo "frame: $*" >&2; exit 1; }
-window=
-for _ in $(seq 300); do
-  window=$(xdotool search --onlyvisible --name "$caption" 2>/dev/null | head -n1) && [ -n "$window" ] && break
-  sleep 0.1
-done
-[ -n "$window" ] || fail "the main window did not appear"
+window=$(x_wait_window "$caption") || fail "the main window did not appear"
 
 geometry() { eval "$(xdotool getwindowgeometry --shell "$window")"; echo "$X,$Y,$WIDTH,$HEIGHT"; }
 # Waits up to 10 s for the window's geometry to satisfy a test on X, Y, WIDTH, HEIGHT.

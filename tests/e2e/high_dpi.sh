@@ -9,19 +9,11 @@ root=$(cd "$(dirname "$0")/../.." && pwd)
 exe=$(readlink -f "$1")
 prefix="$(dirname "$("$root/scripts/wine.sh" --prefix)")/wineprefix-dpi144"
 
-display_file=$(mktemp)
-Xvfb -displayfd 1 -screen 0 1280x900x24 -nolisten tcp >"$display_file" 2>/dev/null &
-xvfb=$!
-cleanup() {
-  WINEPREFIX=$prefix /usr/lib/wine/wineserver -k 2>/dev/null || true
-  kill $xvfb 2>/dev/null || true
-  rm -f "$display_file"
-}
-trap cleanup EXIT
-for _ in $(seq 100); do [ -s "$display_file" ] && break; sleep 0.05; done
-export DISPLAY=":$(head -n1 "$display_file")"
+export WINEPREFIX=$prefix
+. "$root/tests/e2e/x_display.sh"
+x_display_start 1280x900x24
 
-run() { WINEPREFIX=$prefix "$root/scripts/wine.sh" "$@"; }
+run() { "$root/scripts/wine.sh" "$@"; }
 if [ ! -f "$prefix/system.reg" ]; then
   run reg add 'HKCU\Control Panel\Desktop' /v LogPixels /t REG_DWORD /d 144 /f >/dev/null 2>&1
   run reg add 'HKLM\System\CurrentControlSet\Hardware Profiles\Current\Software\Fonts' /v LogPixels \
@@ -30,12 +22,7 @@ fi
 run "$exe" >/dev/null 2>&1 &
 
 fail() { echo "high dpi: $*" >&2; exit 1; }
-window=
-for _ in $(seq 300); do
-  window=$(xdotool search --onlyvisible --name 'Vemora V2.8' 2>/dev/null | head -n1) && [ -n "$window" ] && break
-  sleep 0.1
-done
-[ -n "$window" ] || fail "the main window did not appear"
+window=$(x_wait_window 'Vemora V2.8') || fail "the main window did not appear"
 eval "$(xdotool getwindowgeometry --shell "$window")"
 [ "$WIDTH" = 601 ] && [ "$HEIGHT" = 444 ] || fail "the window is ${WIDTH} x ${HEIGHT} at 144 DPI, not 601 x 444"
 echo "high dpi: at 144 DPI the window keeps its 601 x 444 layout"

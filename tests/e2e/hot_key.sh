@@ -6,17 +6,8 @@ root=$(cd "$(dirname "$0")/../.." && pwd)
 exe=$(readlink -f "$1")
 caption='Vemora V2.8'
 
-display_file=$(mktemp)
-Xvfb -displayfd 1 -screen 0 1024x768x24 -nolisten tcp >"$display_file" 2>/dev/null &
-xvfb=$!
-cleanup() {
-  WINEPREFIX=$("$root/scripts/wine.sh" --prefix) /usr/lib/wine/wineserver -k 2>/dev/null || true
-  kill $xvfb 2>/dev/null || true
-  rm -f "$display_file"
-}
-trap cleanup EXIT
-for _ in $(seq 100); do [ -s "$display_file" ] && break; sleep 0.05; done
-export DISPLAY=":$(head -n1 "$display_file")"
+. "$root/tests/e2e/x_display.sh"
+x_display_start
 
 "$root/scripts/wine.sh" "$exe" >/dev/null 2>&1 &
 

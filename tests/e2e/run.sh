@@ -7,20 +7,14 @@ root=$(cd "$(dirname "$0")/../.." && pwd)
 build=$(readlink -f "$1")
 shift
 
-display_file=$(mktemp)
 xdo_dir=$(mktemp -d /tmp/vemora-xdo-XXXXXX)
-Xvfb -displayfd 1 -screen 0 1024x768x24 -nolisten tcp >"$display_file" 2>/dev/null &
-xvfb=$!
 server=
-cleanup() {
+on_exit() {
   [ -n "$server" ] && kill "$server" 2>/dev/null || true
-  WINEPREFIX=$("$root/scripts/wine.sh" --prefix) /usr/lib/wine/wineserver -k 2>/dev/null || true
-  kill $xvfb 2>/dev/null || true
-  rm -rf "$display_file" "$xdo_dir"
+  rm -rf "$xdo_dir"
 }
-trap cleanup EXIT
-for _ in $(seq 100); do [ -s "$display_file" ] && break; sleep 0.05; done
-export DISPLAY=":$(head -n1 "$display_file")"
+. "$root/tests/e2e/x_display.sh"
+x_display_start
 
 # A request is one line of xdotool arguments in $xdo_dir/request; the answer (its exit
 # status) appears in $xdo_dir/done.
