@@ -471,6 +471,56 @@ TEST(EndToEnd, RestingThePointerOnStartShowsItsSkinnedHint) {
               picture.GetPixel(picture.Width() - 3, picture.Height() - 2));
 }
 
+BOOL CALLBACK FindEdit(HWND hwnd, LPARAM lp) {
+    wchar_t name[16] = {};
+    GetClassNameW(hwnd, name, 16);
+    if (std::wstring(name) != L"Edit") return TRUE;
+    *reinterpret_cast<HWND*>(lp) = hwnd;
+    return FALSE;
+}
+
+TEST(EndToEnd, ARightClickOnTheCaptionOpensNothingAndTheKeyboardKeepsWorking) {
+    Process app(g_exe);
+    HWND main = WaitForMainWindow(app);
+    ASSERT_NE(main, nullptr);
+    SetForegroundWindow(main);
+    RECT frame{};
+    GetWindowRect(main, &frame);
+    SetCursorPos(frame.left + 100, frame.top + 12);
+    Sleep(100);
+    INPUT click[2] = {};
+    click[0].type = click[1].type = INPUT_MOUSE;
+    click[0].mi.dwFlags = MOUSEEVENTF_RIGHTDOWN;
+    click[1].mi.dwFlags = MOUSEEVENTF_RIGHTUP;
+    SendInput(2, click, sizeof(INPUT));
+    Sleep(500);
+    for (const wchar_t* menuClass : {L"TspSkinPopupWindow", L"#32768"}) {
+        ClassQuery menu{app.pid(), menuClass, nullptr};
+        EnumWindows(&FindVisibleOfClass, reinterpret_cast<LPARAM>(&menu));
+        EXPECT_EQ(menu.found, nullptr) << vemora::win::Narrow(menuClass) << " opened";
+    }
+
+    // A click into the path edit and two keys typed reach it.
+    HWND edit = nullptr;
+    EnumChildWindows(main, &FindEdit, reinterpret_cast<LPARAM>(&edit));
+    ASSERT_NE(edit, nullptr);
+    RECT box{};
+    GetWindowRect(edit, &box);
+    SetCursorPos((box.left + box.right) / 2, (box.top + box.bottom) / 2);
+    click[0].mi.dwFlags = MOUSEEVENTF_LEFTDOWN;
+    click[1].mi.dwFlags = MOUSEEVENTF_LEFTUP;
+    SendInput(2, click, sizeof(INPUT));
+    Sleep(200);
+    INPUT keys[4] = {};
+    for (int i = 0; i < 4; ++i) {
+        keys[i].type = INPUT_KEYBOARD;
+        keys[i].ki.wVk = i < 2 ? 'Q' : 'W';
+        keys[i].ki.dwFlags = i % 2 ? KEYEVENTF_KEYUP : 0;
+    }
+    SendInput(4, keys, sizeof(INPUT));
+    EXPECT_TRUE(WaitFor([&] { return TextOf(edit) == L"qw"; }, 5000)) << vemora::win::Narrow(TextOf(edit));
+}
+
 }  // namespace
 
 std::wstring vemora::e2e::g_exe;

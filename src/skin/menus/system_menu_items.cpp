@@ -3,6 +3,11 @@
 namespace vemora::skin {
 namespace {
 
+// The frame's FrameState values.
+constexpr int kNormal = 0;
+constexpr int kMinimized = 1;
+constexpr int kMaximized = 2;
+
 struct StandardItem {
     std::string_view name;
     std::string_view key;
@@ -23,13 +28,13 @@ enum Standard { kMin, kMax, kRestore, kRollUp, kMinToTray, kClose };
 bool Shown(Standard which, const SystemMenuFrame& f) {
     switch (which) {
         case kMin:
-            return f.biMinimize && f.frameState != kFrameMinimized;
+            return f.biMinimize && f.frameState != kMinimized;
         case kMax:
-            return f.biMaximize && f.frameState != kFrameMaximized;
+            return f.biMaximize && f.frameState != kMaximized;
         case kRestore:
-            return f.frameState != kFrameNormal || f.rollUpState;
+            return f.frameState != kNormal || f.rollUpState;
         case kRollUp:
-            return f.biRollUp && !f.rollUpState && f.frameState != kFrameMinimized;
+            return f.biRollUp && !f.rollUpState && f.frameState != kMinimized;
         case kMinToTray:
             return f.biMinimizeToTray;
         case kClose:
@@ -50,18 +55,18 @@ std::function<void()> ActionOf(Standard which, const SystemMenuContext& context)
                 if (f.alwaysMinimizeToTray)
                     call(c.minimizeToTray);
                 else
-                    call(c.setFrameState, int(kFrameMinimized));
+                    call(c.setFrameState, kMinimized);
             };
         case kMax:
-            return [c, call] { call(c.setFrameState, int(kFrameMaximized)); };
+            return [c, call] { call(c.setFrameState, kMaximized); };
         case kRestore:
             // A rolled-up window unrolls first; a maximized one that is not rolled up
             // returns to its normal size whatever RollUpInMaximized says.
             return [f, c, call] {
-                if (f.rollUpState && (f.frameState == kFrameNormal || f.rollUpInMaximized)) {
+                if (f.rollUpState && (f.frameState == kNormal || f.rollUpInMaximized)) {
                     call(c.setRollUpState, false);
                 } else {
-                    call(c.setFrameState, int(kFrameNormal));
+                    call(c.setFrameState, kNormal);
                 }
             };
         case kRollUp:

@@ -11,16 +11,13 @@
 
 namespace vemora::skin {
 
-// FrameState values.
-enum FrameStateValue : int { kFrameNormal = 0, kFrameMinimized = 1, kFrameMaximized = 2 };
-
 // What the frame's state and border icons say about the standard items.
 struct SystemMenuFrame {
     bool biMinimize = true;
     bool biMaximize = true;
     bool biRollUp = false;
     bool biMinimizeToTray = false;
-    int frameState = kFrameNormal;
+    int frameState = 0;  // the frame's FrameState: 0 normal, 1 minimized, 2 maximized
     bool rollUpState = false;
     bool rollUpInMaximized = false;
     bool alwaysMinimizeToTray = false;

@@ -8,6 +8,9 @@
 namespace vemora::skin {
 namespace {
 
+// FrameState values.
+constexpr int kFrameNormal = 0, kFrameMinimized = 1, kFrameMaximized = 2;
+
 std::vector<std::string> Names(const TMenuItem& menu) {
     std::vector<std::string> names;
     for (int i = 0; i < menu.Count(); ++i)

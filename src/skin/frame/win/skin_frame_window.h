@@ -12,6 +12,7 @@
 
 #include "skin/draw/win/dib_section.h"
 #include "skin/frame/dynamic_skin_form.h"
+#include "skin/menus/win/frame_menu_mode.h"
 #include "win/handles.h"
 
 namespace vemora::skin {
@@ -31,9 +32,11 @@ class SkinFrameWindow : private FramePlatform {
     TspDynamicSkinForm& Form() { return form_; }
     const TspDynamicSkinForm& Form() const { return form_; }
 
-    // The caption's right click and the system-menu button (screen coordinates). Without a
-    // handler nothing opens: a frame with an empty system menu shows no menu.
+    // The caption's right click and the system-menu button (screen coordinates) open the
+    // system menu of Menus(); a handler set here replaces it.
     std::function<void(POINT)> onSystemMenu;
+    // The system menu, menu mode and the menu-closing check; there while attached.
+    FrameMenuMode& Menus() { return *menus_; }
 
     // Whole-window transparency: AlphaBlendValue while AlphaBlend is set; with the animation
     // the window fades in when shown. Set by the program, not read from the skin.
@@ -86,7 +89,10 @@ class SkinFrameWindow : private FramePlatform {
     void DrawSmallIcon(ObjectCanvas& canvas, Point at) override;
     void DrawDefaultButton(ObjectCanvas& canvas, const TspSkinStdButtonObject& button) override;
 
+    void CreateMenus();
+
     TspDynamicSkinForm form_;
+    std::unique_ptr<FrameMenuMode> menus_;
     HWND host_ = nullptr;
     bool mainForm_ = false;
     bool active_ = false;
