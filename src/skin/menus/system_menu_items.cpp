@@ -3,11 +3,6 @@
 namespace vemora::skin {
 namespace {
 
-// The frame's FrameState values.
-constexpr int kNormal = 0;
-constexpr int kMinimized = 1;
-constexpr int kMaximized = 2;
-
 struct StandardItem {
     std::string_view name;
     std::string_view key;
@@ -28,13 +23,13 @@ enum Standard { kMin, kMax, kRestore, kRollUp, kMinToTray, kClose };
 bool Shown(Standard which, const SystemMenuFrame& f) {
     switch (which) {
         case kMin:
-            return f.biMinimize && f.frameState != kMinimized;
+            return f.biMinimize && f.frameState != kFrameMinimized;
         case kMax:
-            return f.biMaximize && f.frameState != kMaximized;
+            return f.biMaximize && f.frameState != kFrameMaximized;
         case kRestore:
-            return f.frameState != kNormal || f.rollUpState;
+            return f.frameState != kFrameNormal || f.rollUpState;
         case kRollUp:
-            return f.biRollUp && !f.rollUpState && f.frameState != kMinimized;
+            return f.biRollUp && !f.rollUpState && f.frameState != kFrameMinimized;
         case kMinToTray:
             return f.biMinimizeToTray;
         case kClose:
@@ -55,18 +50,18 @@ std::function<void()> ActionOf(Standard which, const SystemMenuContext& context)
                 if (f.alwaysMinimizeToTray)
                     call(c.minimizeToTray);
                 else
-                    call(c.setFrameState, kMinimized);
+                    call(c.setFrameState, int(kFrameMinimized));
             };
         case kMax:
-            return [c, call] { call(c.setFrameState, kMaximized); };
+            return [c, call] { call(c.setFrameState, int(kFrameMaximized)); };
         case kRestore:
             // A rolled-up window unrolls first; a maximized one that is not rolled up
             // returns to its normal size whatever RollUpInMaximized says.
             return [f, c, call] {
-                if (f.rollUpState && (f.frameState == kNormal || f.rollUpInMaximized)) {
+                if (f.rollUpState && (f.frameState == kFrameNormal || f.rollUpInMaximized)) {
                     call(c.setRollUpState, false);
                 } else {
-                    call(c.setFrameState, kNormal);
+                    call(c.setFrameState, int(kFrameNormal));
                 }
             };
         case kRollUp:

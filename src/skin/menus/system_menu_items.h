@@ -7,6 +7,7 @@
 #include <string_view>
 
 #include "skin/data/resource_strings.h"
+#include "skin/draw/skin_enums.h"
 #include "skin/menus/menu_item.h"
 
 namespace vemora::skin {
@@ -17,7 +18,7 @@ struct SystemMenuFrame {
     bool biMaximize = true;
     bool biRollUp = false;
     bool biMinimizeToTray = false;
-    int frameState = 0;  // the frame's FrameState: 0 normal, 1 minimized, 2 maximized
+    int frameState = kFrameNormal;
     bool rollUpState = false;
     bool rollUpInMaximized = false;
     bool alwaysMinimizeToTray = false;

@@ -85,6 +85,7 @@ void SkinFrameWindow::CreateMenus() {
         context.decode = [](std::string_view text) { return win::FromAnsi(text); };
         return context;
     };
+    menus_->ReleasePressedObject = [this] { form_.ReleaseMenuButton(); };
 }
 
 LRESULT CALLBACK SkinFrameWindow::SubclassProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp, UINT_PTR,
@@ -428,13 +429,10 @@ void SkinFrameWindow::SetWindowRegion(const std::vector<MaskRegion>* parts) {
     if (united) SetWindowRgn(host_, united.release(), TRUE);
 }
 
-void SkinFrameWindow::ShowSystemMenu(Point screen) {
-    if (onSystemMenu) {
-        onSystemMenu(POINT{screen.x, screen.y});
-    } else if (menus_) {
-        menus_->SkinData = form_.SkinData();
-        menus_->ShowSystemMenu(screen.x, screen.y);
-    }
+bool SkinFrameWindow::ShowSystemMenu(const Rect& anchor) {
+    if (!menus_) return false;
+    menus_->SkinData = form_.SkinData();
+    return menus_->ShowSystemMenuAt(anchor);
 }
 
 }  // namespace vemora::skin

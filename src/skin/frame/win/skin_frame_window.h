@@ -32,10 +32,8 @@ class SkinFrameWindow : private FramePlatform {
     TspDynamicSkinForm& Form() { return form_; }
     const TspDynamicSkinForm& Form() const { return form_; }
 
-    // The caption's right click and the system-menu button (screen coordinates) open the
-    // system menu of Menus(); a handler set here replaces it.
-    std::function<void(POINT)> onSystemMenu;
-    // The system menu, menu mode and the menu-closing check; there while attached.
+    // The system menu (opened by the caption's right click and the system-menu button),
+    // menu mode and the menu-closing check; there while attached.
     FrameMenuMode& Menus() { return *menus_; }
 
     // Whole-window transparency: AlphaBlendValue while AlphaBlend is set; with the animation
@@ -84,7 +82,7 @@ class SkinFrameWindow : private FramePlatform {
     void RepaintFrame() override;
     void RepaintHost() override;
     void SetWindowRegion(const std::vector<MaskRegion>* parts) override;
-    void ShowSystemMenu(Point screen) override;
+    bool ShowSystemMenu(const Rect& anchor) override;
     Point SmallIconSize() const override;
     void DrawSmallIcon(ObjectCanvas& canvas, Point at) override;
     void DrawDefaultButton(ObjectCanvas& canvas, const TspSkinStdButtonObject& button) override;

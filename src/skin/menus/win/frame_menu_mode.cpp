@@ -13,11 +13,12 @@ void FrameMenuMode::ShowSystemMenu(int x, int y) {
     ShowSystemMenuAt({x, y, x, y});
 }
 
-void FrameMenuMode::ShowSystemMenuAt(const Rect& anchor) {
+bool FrameMenuMode::ShowSystemMenuAt(const Rect& anchor) {
     const TMenuItem& items = GetSystemMenuItems();
-    if (items.Count() == 0) return;
+    if (items.Count() == 0) return false;
     EnterMenuMode();
     Popup(items, anchor);
+    return true;
 }
 
 void FrameMenuMode::Popup(const TMenuItem& items, const Rect& anchor) {

@@ -38,8 +38,9 @@ class FrameMenuMode {
     TMenuItem& GetSystemMenuItems();
     // At a screen point (a right-click on the caption); an empty list opens nothing.
     void ShowSystemMenu(int x, int y);
-    // Below the system-menu button, its rectangle in screen coordinates.
-    void ShowSystemMenuAt(const Rect& anchor);
+    // Below the system-menu button, its rectangle in screen coordinates. False when the list
+    // is empty and nothing opened.
+    bool ShowSystemMenuAt(const Rect& anchor);
 
     void EnterMenuMode();
     void EndMenuMode();
