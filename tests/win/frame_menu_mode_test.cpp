@@ -9,6 +9,7 @@
 
 #include "skin/frame/win/skin_frame_window.h"
 #include "skin/menus/win/popup_window.h"
+#include "skin/menus/win/skin_popup_menu.h"
 #include "support/menu_support.h"
 #include "support/pump.h"
 #include "win/window.h"
@@ -206,6 +207,39 @@ TEST_F(FrameMenuModeTest, AltAndF10EnterAndLeaveMainMenuModeWithoutTakingTheKeyb
     ASSERT_TRUE(test::PumpUntil([&] { return !form.menus().MainMenuMode(); }, 3000))
         << "F10 reaches SC_KEYMENU";
     EXPECT_EQ(events.back(), "main exit");
+}
+
+// A skinned popup menu of the form opens through the frame, replacing a menu it has open; one
+// without items, or on a form without a frame, shows nothing and leaves the keyboard alone.
+TEST_F(FrameMenuModeTest, ASkinnedPopupMenuShowsThroughTheFrame) {
+    AddItems(2);
+    form.menus().ShowSystemMenu(200, 200);
+    TspSkinPopupMenu popup(&form.menus());
+    int popups = 0;
+    popup.OnPopup = [&] { ++popups; };
+    popup.Items.Add("弹出", [this] { ran.push_back("弹出"); });
+    popup.Popup(150, 120);
+    EXPECT_EQ(popups, 1);
+    ASSERT_EQ(Engine().WindowCount(), 1);
+    EXPECT_EQ(Engine().Window(0).items.size(), 1u) << "the popup's items replace the system menu";
+    RECT r{};
+    GetWindowRect(Popup(), &r);
+    EXPECT_EQ(r.left, 150);
+    EXPECT_EQ(r.top, 120);
+    EXPECT_EQ(events, (std::vector<std::string>{"open", "close", "open"}));
+    SendKey(VK_RETURN);
+    ASSERT_TRUE(test::PumpUntil([&] { return !ran.empty(); }, 3000));
+    EXPECT_EQ(ran, std::vector<std::string>{"弹出"});
+
+    TspSkinPopupMenu empty(&form.menus()), frameless(nullptr);
+    frameless.Items.Add("孤立");
+    for (TspSkinPopupMenu* menu : {&empty, &frameless}) {
+        menu->Popup(150, 120);
+        EXPECT_EQ(Engine().WindowCount(), 0);
+        EXPECT_FALSE(form.menus().SkinMenuOpen());
+    }
+    SendKey('A');
+    EXPECT_TRUE(test::PumpUntil([&] { return !form.keys.empty(); }, 3000)) << "the keyboard still works";
 }
 
 }  // namespace

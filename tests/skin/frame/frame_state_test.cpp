@@ -148,7 +148,7 @@ TEST_F(FrameFixture, CaptionDoubleClickMaximizesAndRestores) {
 TEST_F(FrameFixture, CaptionRightClickOpensTheSystemMenu) {
     form->OnNcButtonDown(kRightButton, Screen({100, 10}), kHtCaption);
     const Point at = Screen({100, 10});
-    EXPECT_EQ(platform.systemMenuAnchors, std::vector<Rect>{Rect{at.x, at.y, at.x, at.y}});
+    EXPECT_EQ(platform.systemMenuAnchors, (std::vector<Rect>{Rect{at.x, at.y, at.x, at.y}}));
     EXPECT_EQ(form->CaptureObject(), -1);
 }
 

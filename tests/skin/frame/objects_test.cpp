@@ -71,6 +71,8 @@ TEST_F(Buttons, TheSystemMenuButtonStaysDownWhileItsMenuIsOpen) {
         bool hasItems;
         bool downAfterRelease;
     } kCases[] = {{true, true}, {false, false}};
+    form->SetBorderIcons(TspBorderIcons{});  // with the system-menu button
+    form->SetSkinData(&VemoraSkin());
     for (const auto& c : kCases) {
         SCOPED_TRACE(c.hasItems);
         platform.systemMenuHasItems = c.hasItems;

@@ -42,6 +42,10 @@ class FrameMenuMode {
     // is empty and nothing opened.
     bool ShowSystemMenuAt(const Rect& anchor);
 
+    // A skinned popup menu of the form (skin: none for the frame's); a menu open before ends
+    // its menu mode first.
+    void PopupMenu(const TMenuItem& items, const TspSkinData* skin, const Rect& anchor);
+
     void EnterMenuMode();
     void EndMenuMode();
 
@@ -54,7 +58,7 @@ class FrameMenuMode {
     HostedSkinMenu& Menu() { return menu_; }
 
   private:
-    void Popup(const TMenuItem& items, const Rect& anchor);
+    void Popup(const TMenuItem& items, const Rect& anchor, const TspSkinData* skin = nullptr);
     void MenuClosingCheck();
     void MenuModeKey(int key);
     void KeyMenu();
