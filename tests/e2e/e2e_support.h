@@ -3,6 +3,7 @@
 
 #include <windows.h>
 
+#include <cstdio>
 #include <functional>
 #include <string>
 #include <vector>
@@ -112,10 +113,17 @@ inline bool RunUnix(const std::string& shellCommand) {
         win::Widen("start.exe /unix /bin/sh -c \"" + shellCommand + "; touch " + mark + "\"");
     STARTUPINFOW startup{sizeof(startup)};
     PROCESS_INFORMATION info{};
-    if (!CreateProcessW(nullptr, commandLine.data(), nullptr, nullptr, FALSE, CREATE_NO_WINDOW, nullptr,
-                        nullptr, &startup, &info)) {
-        return false;
+    // Wine now and then refuses a start while another process of the test is ending: try again.
+    bool started = false;
+    for (int attempt = 0; attempt < 5 && !started; ++attempt) {
+        started = CreateProcessW(nullptr, commandLine.data(), nullptr, nullptr, FALSE, CREATE_NO_WINDOW,
+                                 nullptr, nullptr, &startup, &info);
+        if (!started) {
+            fprintf(stderr, "starting xdotool failed (error %lu)\n", GetLastError());
+            Sleep(200);
+        }
     }
+    if (!started) return false;
     CloseHandle(info.hProcess);
     CloseHandle(info.hThread);
     const std::wstring markFile = L"Z:" + win::Widen(mark);
