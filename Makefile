@@ -1,7 +1,7 @@
 # make run | test | screenshot | bench | fuzz      (see README.md)
 SHELL := /bin/bash
 .DEFAULT_GOAL := run
-.PHONY: run test deps host skin skin-preview win32 win64 winrun native-test wine-test e2e-test screenshot bench fuzz images clean
+.PHONY: run test deps host skin skin-preview win32 win64 winrun native-test wine-test e2e-test screenshot screenshot-menus bench fuzz images clean
 
 JOBS ?= 2
 CMAKE_GEN := -G Ninja
@@ -62,6 +62,9 @@ test: native-test wine-test e2e-test
 
 screenshot: winrun
 	scripts/screenshot.sh build/$(WINRUN)/Vemora.exe build/screenshot.png
+
+screenshot-menus: winrun
+	scripts/screenshot-menus.sh build/$(WINRUN) build
 
 bench: winrun
 	@cmake -S . -B build/bench $(CMAKE_GEN) -DCMAKE_BUILD_TYPE=Release -DVEMORA_BENCH=ON >/dev/null

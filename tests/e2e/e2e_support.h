@@ -3,6 +3,7 @@
 
 #include <windows.h>
 
+#include <cstdio>
 #include <functional>
 #include <string>
 #include <vector>
@@ -67,9 +68,9 @@ inline HWND FindMessageBox(DWORD pid, const std::wstring& caption, const std::ws
 
 class Process {
   public:
-    explicit Process(const std::wstring& exe) {
+    explicit Process(const std::wstring& exe, const std::wstring& arguments = L"") {
         STARTUPINFOW startup{sizeof(startup)};
-        std::wstring commandLine = L"\"" + exe + L"\"";
+        std::wstring commandLine = L"\"" + exe + L"\"" + (arguments.empty() ? L"" : L" " + arguments);
         PROCESS_INFORMATION info{};
         if (CreateProcessW(exe.c_str(), commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr,
                            &startup, &info)) {
@@ -100,6 +101,78 @@ inline HWND WaitForMainWindow(const Process& app) {
         return main != nullptr;
     });
     return main;
+}
+
+// The mouse and keyboard of the X display Wine draws on: xdotool, run as a Unix program
+// through a shell that leaves a mark when it is done (Wine does not wait for Unix programs).
+inline bool RunUnix(const std::string& shellCommand) {
+    static int calls = 0;
+    const std::string mark =
+        "/tmp/vemora-e2e-" + std::to_string(GetCurrentProcessId()) + "-" + std::to_string(++calls) + ".done";
+    std::wstring commandLine =
+        win::Widen("start.exe /unix /bin/sh -c \"" + shellCommand + "; touch " + mark + "\"");
+    STARTUPINFOW startup{sizeof(startup)};
+    PROCESS_INFORMATION info{};
+    // Wine now and then refuses a start while another process of the test is ending: try again.
+    bool started = false;
+    for (int attempt = 0; attempt < 5 && !started; ++attempt) {
+        started = CreateProcessW(nullptr, commandLine.data(), nullptr, nullptr, FALSE, CREATE_NO_WINDOW,
+                                 nullptr, nullptr, &startup, &info);
+        if (!started) {
+            fprintf(stderr, "starting xdotool failed (error %lu)\n", GetLastError());
+            Sleep(200);
+        }
+    }
+    if (!started) return false;
+    CloseHandle(info.hProcess);
+    CloseHandle(info.hThread);
+    const std::wstring markFile = L"Z:" + win::Widen(mark);
+    const bool done =
+        WaitFor([&] { return GetFileAttributesW(markFile.c_str()) != INVALID_FILE_ATTRIBUTES; });
+    DeleteFileW(markFile.c_str());
+    return done;
+}
+
+inline bool Xdotool(const std::string& arguments) {
+    return RunUnix("xdotool " + arguments);
+}
+
+inline bool ClickAt(POINT screen, int button = 1) {
+    return Xdotool("mousemove " + std::to_string(screen.x) + " " + std::to_string(screen.y) + " click " +
+                   std::to_string(button));
+}
+
+struct ClassQuery {
+    DWORD pid;
+    const wchar_t* className;
+    HWND found;
+};
+
+inline BOOL CALLBACK FindVisibleOfClass(HWND hwnd, LPARAM lp) {
+    auto& query = *reinterpret_cast<ClassQuery*>(lp);
+    DWORD owner = 0;
+    GetWindowThreadProcessId(hwnd, &owner);
+    wchar_t name[64] = {};
+    GetClassNameW(hwnd, name, 64);
+    if (owner == query.pid && IsWindowVisible(hwnd) && std::wstring(name) == query.className) {
+        query.found = hwnd;
+        return FALSE;
+    }
+    return TRUE;
+}
+
+// A visible top-level window of the process with this class, or null.
+inline HWND VisibleWindowOfClass(DWORD pid, const wchar_t* className) {
+    ClassQuery query{pid, className, nullptr};
+    EnumWindows(&FindVisibleOfClass, reinterpret_cast<LPARAM>(&query));
+    return query.found;
+}
+
+inline COLORREF ScreenColor(POINT p) {
+    HDC screen = GetDC(nullptr);
+    const COLORREF c = GetPixel(screen, p.x, p.y);
+    ReleaseDC(nullptr, screen);
+    return c;
 }
 
 }  // namespace vemora::e2e

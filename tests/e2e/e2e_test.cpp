@@ -67,38 +67,6 @@ TEST(EndToEnd, CloseAsksAndOnlyYesEnds) {
     EXPECT_TRUE(app.WaitForExit());
 }
 
-// The mouse and keyboard of the X display Wine draws on: xdotool, run as a Unix program
-// through a shell that leaves a mark when it is done (Wine does not wait for Unix programs).
-bool RunUnix(const std::string& shellCommand) {
-    static int calls = 0;
-    const std::string mark =
-        "/tmp/vemora-e2e-" + std::to_string(GetCurrentProcessId()) + "-" + std::to_string(++calls) + ".done";
-    std::wstring commandLine =
-        vemora::win::Widen("start.exe /unix /bin/sh -c \"" + shellCommand + "; touch " + mark + "\"");
-    STARTUPINFOW startup{sizeof(startup)};
-    PROCESS_INFORMATION info{};
-    if (!CreateProcessW(nullptr, commandLine.data(), nullptr, nullptr, FALSE, CREATE_NO_WINDOW, nullptr,
-                        nullptr, &startup, &info)) {
-        return false;
-    }
-    CloseHandle(info.hProcess);
-    CloseHandle(info.hThread);
-    const std::wstring markFile = L"Z:" + vemora::win::Widen(mark);
-    const bool done =
-        WaitFor([&] { return GetFileAttributesW(markFile.c_str()) != INVALID_FILE_ATTRIBUTES; });
-    DeleteFileW(markFile.c_str());
-    return done;
-}
-
-bool Xdotool(const std::string& arguments) {
-    return RunUnix("xdotool " + arguments);
-}
-
-bool ClickAt(POINT screen, int button = 1) {
-    return Xdotool("mousemove " + std::to_string(screen.x) + " " + std::to_string(screen.y) + " click " +
-                   std::to_string(button));
-}
-
 // Memory in another process, for the list and header messages that pass pointers.
 class RemoteBlock {
   public:
@@ -389,25 +357,6 @@ BOOL CALLBACK FindChildByText(HWND hwnd, LPARAM lp) {
     return TRUE;
 }
 
-struct ClassQuery {
-    DWORD pid;
-    const wchar_t* className;
-    HWND found;
-};
-
-BOOL CALLBACK FindVisibleOfClass(HWND hwnd, LPARAM lp) {
-    auto& query = *reinterpret_cast<ClassQuery*>(lp);
-    DWORD owner = 0;
-    GetWindowThreadProcessId(hwnd, &owner);
-    wchar_t name[64] = {};
-    GetClassNameW(hwnd, name, 64);
-    if (owner == query.pid && IsWindowVisible(hwnd) && std::wstring(name) == query.className) {
-        query.found = hwnd;
-        return FALSE;
-    }
-    return TRUE;
-}
-
 vemora::skin::PixelColor ScreenPixel(int x, int y) {
     HDC screen = GetDC(nullptr);
     const COLORREF c = GetPixel(screen, x, y);
@@ -432,9 +381,8 @@ TEST(EndToEnd, RestingThePointerOnStartShowsItsSkinnedHint) {
     ClassQuery hint{app.pid(), L"TspSkinHintWindow", nullptr};
     ASSERT_TRUE(WaitFor([&] {
         // The pointer moves onto the button (again, should the window still have been settling).
-        SetCursorPos(centre.x - 2, centre.y);
-        Sleep(20);
-        SetCursorPos(centre.x, centre.y);
+        Xdotool("mousemove " + std::to_string(centre.x - 2) + " " + std::to_string(centre.y) + " mousemove " +
+                std::to_string(centre.x) + " " + std::to_string(centre.y));
         return WaitFor(
             [&] {
                 EnumWindows(&FindVisibleOfClass, reinterpret_cast<LPARAM>(&hint));
@@ -465,10 +413,49 @@ TEST(EndToEnd, RestingThePointerOnStartShowsItsSkinnedHint) {
     vemora::skin::TspSkinData skin;
     skin.SetCompressedStoredSkin(&stored);
     const auto& picture = skin.ActivePictures.at(size_t(skin.HintWindowData.WindowPictureIndex));
-    Sleep(100);  // the first paint
-    EXPECT_EQ(ScreenPixel(r.left + 2, r.top + 1), picture.GetPixel(2, 1));
+    // Once the first paint is on the screen.
+    EXPECT_TRUE(WaitFor([&] { return ScreenPixel(r.left + 2, r.top + 1) == picture.GetPixel(2, 1); }, 5000));
     EXPECT_EQ(ScreenPixel(r.right - 3, r.bottom - 2),
               picture.GetPixel(picture.Width() - 3, picture.Height() - 2));
+}
+
+BOOL CALLBACK FindEdit(HWND hwnd, LPARAM lp) {
+    wchar_t name[16] = {};
+    GetClassNameW(hwnd, name, 16);
+    if (std::wstring(name) != L"Edit") return TRUE;
+    *reinterpret_cast<HWND*>(lp) = hwnd;
+    return FALSE;
+}
+
+TEST(EndToEnd, ARightClickOnTheCaptionOpensNothingAndTheKeyboardKeepsWorking) {
+    Process app(g_exe);
+    HWND main = WaitForMainWindow(app);
+    ASSERT_NE(main, nullptr);
+    HWND edit = nullptr;
+    EnumChildWindows(main, &FindEdit, reinterpret_cast<LPARAM>(&edit));
+    ASSERT_NE(edit, nullptr);
+    SendMessageW(edit, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(L""));
+    // The edit's text as it answers WM_GETTEXT (GetWindowText reads no control of another process).
+    const auto text = [&] {
+        wchar_t buffer[64] = {};
+        SendMessageTimeoutW(edit, WM_GETTEXT, 64, reinterpret_cast<LPARAM>(buffer), SMTO_ABORTIFHUNG, 2000,
+                            nullptr);
+        return std::wstring(buffer);
+    };
+    RECT frame{}, box{};
+    GetWindowRect(main, &frame);
+    GetWindowRect(edit, &box);
+    // The edit takes the focus, the caption is right-clicked, then keys are typed: an open
+    // menu would take them, and once they have arrived so has the right click.
+    ASSERT_TRUE(ClickAt(Centre(box)));
+    ASSERT_TRUE(WaitFor([&] { return GetForegroundWindow() == main; }));
+    ASSERT_TRUE(ClickAt({frame.left + 100, frame.top + 10}, 3));
+    ASSERT_TRUE(Xdotool("type --delay 20 qw"));
+    EXPECT_TRUE(WaitFor([&] { return text() == L"qw"; }, 5000)) << vemora::win::Narrow(text());
+    for (const wchar_t* menuClass : {L"TspSkinPopupWindow", L"#32768"}) {
+        EXPECT_EQ(VisibleWindowOfClass(app.pid(), menuClass), nullptr)
+            << vemora::win::Narrow(menuClass) << " opened";
+    }
 }
 
 }  // namespace

@@ -7,13 +7,12 @@
 #include <string>
 #include <vector>
 
-#include "app/win/resource.h"
 #include "skin/data/skin_data.h"
 #include "skin/menus/win/hosted_skin_menu.h"
 #include "skin/menus/win/menu_mode.h"
 #include "skin/menus/win/popup_window.h"
+#include "support/menu_support.h"
 #include "support/pump.h"
-#include "win/resource_data.h"
 #include "win/window.h"
 
 namespace vemora::skin {
@@ -37,30 +36,13 @@ class MenuTestForm : public win::Window {
     }
 };
 
-void SendKey(WORD vk) {
-    INPUT input[2] = {};
-    input[0].type = input[1].type = INPUT_KEYBOARD;
-    input[0].ki.wVk = input[1].ki.wVk = vk;
-    input[1].ki.dwFlags = KEYEVENTF_KEYUP;
-    SendInput(2, input, sizeof(INPUT));
-}
-
-void SendClick() {
-    INPUT input[2] = {};
-    input[0].type = input[1].type = INPUT_MOUSE;
-    input[0].mi.dwFlags = MOUSEEVENTF_LEFTDOWN;
-    input[1].mi.dwFlags = MOUSEEVENTF_LEFTUP;
-    SendInput(2, input, sizeof(INPUT));
-}
+using test::SendButton;
+using test::SendKey;
 
 class SkinMenuWindows : public ::testing::Test {
   protected:
     void SetUp() override {
-        const auto block = win::LoadRcData(GetModuleHandleW(nullptr), IDR_SKIN);
-        ASSERT_TRUE(block);
-        stored.SetCompressedData(*block);
-        skinData.SetCompressedStoredSkin(&stored);
-        ASSERT_FALSE(skinData.Empty());
+        test::LoadOwnSkin(stored, skinData);
         ASSERT_TRUE(form.hwnd());
         SetForegroundWindow(form.hwnd());
         test::PumpUntil([&] { return GetForegroundWindow() == form.hwnd(); }, 2000);
@@ -168,7 +150,7 @@ TEST_F(SkinMenuWindows, AClickOnAnItemRunsIt) {
     const POINT p = ScreenPoint(0, {(r.left + r.right) / 2, (r.top + r.bottom) / 2});
     SetCursorPos(p.x, p.y);
     ASSERT_TRUE(test::PumpUntil([&] { return menu.Engine().Window(0).activeIndex == 1; }, 5000));
-    SendClick();
+    SendButton(MOUSEEVENTF_LEFTDOWN, MOUSEEVENTF_LEFTUP);
     ASSERT_TRUE(test::PumpUntil([&] { return !ran.empty(); }, 5000));
     EXPECT_EQ(ran, std::vector<std::string>{"Two"});
 }

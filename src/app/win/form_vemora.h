@@ -205,6 +205,7 @@ class TFormVemora : public win::Window, private win::VirtualListView::Source {
     skin::TspSkinData spSkinData1{&skinNotifier_};
     // Draws the window's border and caption from the skin; it uses the skin data above.
     skin::SkinFrameWindow spDynamicSkinForm1;
+    skin::TMenuItem SystemMenu;  // the frame's system menu: empty
     // The hints of the controls, drawn from the skin; made once the window exists.
     std::unique_ptr<skin::TspSkinHint> spSkinHint1;
 

@@ -26,6 +26,9 @@ void TFormVemora::AttachFrame() {
     skin::TspBorderIcons icons;
     icons.biSystemMenu = false;  // the system menu is empty: no button for it
     frame.SetBorderIcons(icons);
+    // An empty system menu without the standard items: the caption's right click opens nothing.
+    spDynamicSkinForm1.Menus().SystemMenu = &SystemMenu;
+    spDynamicSkinForm1.Menus().UseDefaultSysMenu = false;
     frame.SetShowIcon(true);
     frame.UseFormCursorInNCArea = true;
     // Applied for real once the stored skin has loaded and sent WM_SKIN_CHANGED.

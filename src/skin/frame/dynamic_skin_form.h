@@ -100,6 +100,8 @@ class TspDynamicSkinForm : private FrameObjectHost {
     FrameObjectList& Objects() { return objects_; }
     const FrameObjectList& Objects() const { return objects_; }
     int HoverObject() const { return hoverObject_; }
+    // Releases the first down button whose menu is open (the end of menu mode).
+    void ReleaseMenuButton();
     int CaptureObject() const { return captureObject_; }
 
     // The built-in frame: its caption area after the layout (window coordinates).
@@ -153,7 +155,7 @@ class TspDynamicSkinForm : private FrameObjectHost {
     void StartMorphTimer() override { platform_.SetTimerRunning(FrameTimer::kMorph, true); }
     void PerformCommand(SkinCommand command) override;
     void CloseHost() override { platform_.CloseHost(); }
-    void ShowSystemMenuBelow(const Rect& below) override;
+    bool ShowSystemMenuBelow(const Rect& below) override;
     void DrawSmallIcon(ObjectCanvas& canvas, Point at) override { platform_.DrawSmallIcon(canvas, at); }
     void DrawDefaultButton(ObjectCanvas& canvas, const TspActiveSkinObject& button) override;
     void ReleaseGroup(const TspActiveSkinObject& pressed, int groupIndex) override;

@@ -364,7 +364,7 @@ void TspDynamicSkinForm::OnNcButtonDown(MouseButton button, Point screen, int hi
     Press(button, p);
     if (hit == kHtCaption) {
         captureObject_ = -1;
-        if (button == kRightButton) platform_.ShowSystemMenu(screen);
+        if (button == kRightButton) platform_.ShowSystemMenu({screen.x, screen.y, screen.x, screen.y});
     }
 }
 
@@ -436,9 +436,20 @@ void TspDynamicSkinForm::PerformCommand(SkinCommand command) {
     }
 }
 
-void TspDynamicSkinForm::ShowSystemMenuBelow(const Rect& below) {
+bool TspDynamicSkinForm::ShowSystemMenuBelow(const Rect& below) {
     const Rect b = platform_.WindowBounds();
-    platform_.ShowSystemMenu({b.left + below.left, b.top + below.bottom});
+    return platform_.ShowSystemMenu(
+        {b.left + below.left, b.top + below.top, b.left + below.right, b.top + below.bottom});
+}
+
+void TspDynamicSkinForm::ReleaseMenuButton() {
+    for (auto& object : objects_) {
+        auto* button = dynamic_cast<TspSkinButtonObject*>(object.get());
+        if (button && button->HasPopupItems && button->Down()) {
+            button->SetDown(false);
+            return;
+        }
+    }
 }
 
 void TspDynamicSkinForm::ReleaseGroup(const TspActiveSkinObject& pressed, int groupIndex) {

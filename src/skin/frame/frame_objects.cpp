@@ -221,7 +221,8 @@ void TspSkinStdButtonObject::DblClick() {
 void TspSkinStdButtonObject::MouseDown(Point, MouseButton button) {
     if (!Enabled || button != kLeftButton || down_) return;
     SetDown(true);
-    if (Command == SkinCommand::cmSysMenu) host_.ShowSystemMenuBelow(ObjectRect);
+    // While its menu is open the button stays down; the end of menu mode releases it.
+    if (Command == SkinCommand::cmSysMenu) HasPopupItems = host_.ShowSystemMenuBelow(ObjectRect);
 }
 
 void TspSkinStdButtonObject::MouseUp(Point p, MouseButton button) {

@@ -12,13 +12,13 @@
 #include "skin/data/skin_data.h"
 #include "skin/draw/geometry.h"
 #include "skin/draw/image.h"
+#include "skin/draw/skin_enums.h"
 
 namespace vemora::skin {
 
 class TspActiveSkinObject;
 
 enum MouseButton { kLeftButton = 0, kRightButton = 1 };
-enum FrameStateValue { kFrameNormal = 0, kFrameMinimized = 1, kFrameMaximized = 2 };
 
 // An image the objects draw on, whose top-left pixel lies at `origin` in window coordinates.
 struct ObjectCanvas {
@@ -38,7 +38,8 @@ class FrameObjectHost {
     virtual void PerformCommand(SkinCommand command) = 0;
     virtual void CloseHost() = 0;
     // The system-menu button was pressed: its menu opens below `below` (window coordinates).
-    virtual void ShowSystemMenuBelow(const Rect& below) = 0;
+    // False when the menu has no items and nothing opened.
+    virtual bool ShowSystemMenuBelow(const Rect& below) = 0;
     virtual void DrawSmallIcon(ObjectCanvas& canvas, Point at) = 0;
     // The built-in look of a button without a skin (drawn by the frame).
     virtual void DrawDefaultButton(ObjectCanvas& canvas, const TspActiveSkinObject& button) = 0;

@@ -42,7 +42,9 @@ class FramePlatform {
     // The window outline as the union of the parts; null removes it.
     virtual void SetWindowRegion(const std::vector<MaskRegion>* parts) = 0;
 
-    virtual void ShowSystemMenu(Point screen) = 0;
+    // At a screen rectangle: a point for the caption's right click, the system-menu button's
+    // rectangle for its press. False when the menu has no items and nothing opened.
+    virtual bool ShowSystemMenu(const Rect& anchor) = 0;
     virtual Point SmallIconSize() const = 0;
     virtual void DrawSmallIcon(ObjectCanvas& canvas, Point at) = 0;
     virtual void DrawDefaultButton(ObjectCanvas& canvas, const TspSkinStdButtonObject& button) = 0;

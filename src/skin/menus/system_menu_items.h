@@ -7,12 +7,10 @@
 #include <string_view>
 
 #include "skin/data/resource_strings.h"
+#include "skin/draw/skin_enums.h"
 #include "skin/menus/menu_item.h"
 
 namespace vemora::skin {
-
-// FrameState values.
-enum FrameStateValue : int { kFrameNormal = 0, kFrameMinimized = 1, kFrameMaximized = 2 };
 
 // What the frame's state and border icons say about the standard items.
 struct SystemMenuFrame {

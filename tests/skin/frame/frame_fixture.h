@@ -60,7 +60,10 @@ class FakePlatform : public FramePlatform {
     void SetWindowRegion(const std::vector<MaskRegion>* parts) override {
         region = parts ? *parts : std::vector<MaskRegion>{};
     }
-    void ShowSystemMenu(Point) override { ++systemMenus; }
+    bool ShowSystemMenu(const Rect& anchor) override {
+        systemMenuAnchors.push_back(anchor);
+        return systemMenuHasItems;
+    }
     Point SmallIconSize() const override { return {16, 16}; }
     void DrawSmallIcon(ObjectCanvas&, Point) override {}
     void DrawDefaultButton(ObjectCanvas&, const TspSkinStdButtonObject&) override {}
@@ -73,7 +76,9 @@ class FakePlatform : public FramePlatform {
     bool mainForm = false;
     bool toolWindow = false;
     std::string caption = "Vemora V2.8";
-    int applicationMinimized = 0, closed = 0, systemMenus = 0, boundsChanges = 0;
+    int applicationMinimized = 0, closed = 0, boundsChanges = 0;
+    std::vector<Rect> systemMenuAnchors;
+    bool systemMenuHasItems = true;
     bool captured = false, morphTimer = false, mouseTimer = false;
     std::vector<std::string> repainted;
     std::vector<MaskRegion> region;

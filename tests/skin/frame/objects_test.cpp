@@ -64,6 +64,33 @@ TEST_F(Buttons, PressMoveOffAndReleaseDoesNothing) {
     EXPECT_TRUE(Look("closebutton") == Picture("closebutton", Object("closebutton").SkinRect));
 }
 
+// The system-menu button opens its menu below itself and stays down while the menu is open;
+// with an empty menu it is an ordinary button.
+TEST_F(Buttons, TheSystemMenuButtonStaysDownWhileItsMenuIsOpen) {
+    const struct {
+        bool hasItems;
+        bool downAfterRelease;
+    } kCases[] = {{true, true}, {false, false}};
+    form->SetBorderIcons(TspBorderIcons{});  // with the system-menu button
+    form->SetSkinData(&VemoraSkin());
+    for (const auto& c : kCases) {
+        SCOPED_TRACE(c.hasItems);
+        platform.systemMenuHasItems = c.hasItems;
+        platform.systemMenuAnchors.clear();
+        const Rect r = Object("sysmenubutton").ObjectRect;
+        MoveTo(Centre("sysmenubutton"));
+        Press(Centre("sysmenubutton"));
+        ASSERT_EQ(platform.systemMenuAnchors.size(), 1u);
+        EXPECT_EQ(platform.systemMenuAnchors[0],
+                  (Rect{platform.bounds.left + r.left, platform.bounds.top + r.top,
+                        platform.bounds.left + r.right, platform.bounds.top + r.bottom}));
+        Release();
+        EXPECT_EQ(Button("sysmenubutton").Down(), c.downAfterRelease);
+        form->ReleaseMenuButton();  // menu mode ends
+        EXPECT_FALSE(Button("sysmenubutton").Down());
+    }
+}
+
 TEST_F(Buttons, AHeldButtonKeepsTheOthersFromLightingUp) {
     MoveTo(Centre("maximizebutton"));
     Press(Centre("maximizebutton"));

@@ -25,55 +25,52 @@ SystemMenuFrame AllIcons(int state, bool rolledUp) {
 
 using Names_ = std::vector<std::string>;
 
-TEST(SystemMenuItems, StandardItemsAroundAnEmptySystemMenu) {
+// With an empty SystemMenu the standard items are refreshed into it; without one the internal
+// menu is rebuilt (maximize before restore, a separator before close) and what it held goes.
+TEST(SystemMenuItems, TheStandardItemsForEachWindowState) {
     const struct {
         const char* window;
+        bool internal;
         SystemMenuFrame frame;
         Names_ names;
     } cases[] = {
         {"normal",
+         false,
          AllIcons(kFrameNormal, false),
          {"DSF_MINITEM", "DSF_MAXITEM", "DSF_ROLLUP", "DSF_MINTOTRAY", "DSF_CLOSE"}},
         {"maximized",
+         false,
          AllIcons(kFrameMaximized, false),
          {"DSF_MINITEM", "DSF_RESTORE", "DSF_ROLLUP", "DSF_MINTOTRAY", "DSF_CLOSE"}},
         {"rolled up",
+         false,
          AllIcons(kFrameNormal, true),
          {"DSF_MINITEM", "DSF_RESTORE", "DSF_MAXITEM", "DSF_MINTOTRAY", "DSF_CLOSE"}},
         {"minimized",
+         false,
          AllIcons(kFrameMinimized, false),
          {"DSF_RESTORE", "DSF_MAXITEM", "DSF_MINTOTRAY", "DSF_CLOSE"}},
-        {"close only", SystemMenuFrame{false, false, false, false}, {"DSF_CLOSE"}},
-    };
-    for (const auto& c : cases) {
-        TMenuItem systemMenu, internal;
-        const TMenuItem& items = GetSystemMenuItems(&systemMenu, true, internal, {c.frame});
-        EXPECT_EQ(&items, &systemMenu) << c.window;
-        EXPECT_EQ(Names(items), c.names) << c.window;
-        EXPECT_EQ(internal.Count(), 0) << c.window;
-    }
-}
-
-TEST(SystemMenuItems, TheInternalMenuPutsMaximizeBeforeRestoreAndASeparatorBeforeClose) {
-    const struct {
-        const char* window;
-        SystemMenuFrame frame;
-        Names_ names;
-    } cases[] = {
-        {"normal",
+        {"close only", false, SystemMenuFrame{false, false, false, false}, {"DSF_CLOSE"}},
+        {"internal, normal",
+         true,
          AllIcons(kFrameNormal, false),
          {"DSF_MINITEM", "DSF_MAXITEM", "DSF_ROLLUP", "DSF_MINTOTRAY", "-", "DSF_CLOSE"}},
-        {"normal, plain icons", SystemMenuFrame{}, {"DSF_MINITEM", "DSF_MAXITEM", "-", "DSF_CLOSE"}},
-        {"rolled up",
+        {"internal, plain icons", true, SystemMenuFrame{}, {"DSF_MINITEM", "DSF_MAXITEM", "-", "DSF_CLOSE"}},
+        {"internal, rolled up",
+         true,
          AllIcons(kFrameNormal, true),
          {"DSF_MINITEM", "DSF_MAXITEM", "DSF_RESTORE", "DSF_MINTOTRAY", "-", "DSF_CLOSE"}},
-        {"no icons", SystemMenuFrame{false, false, false, false}, {"DSF_CLOSE"}},
+        {"internal, no icons", true, SystemMenuFrame{false, false, false, false}, {"DSF_CLOSE"}},
     };
     for (const auto& c : cases) {
-        TMenuItem internal;
+        SCOPED_TRACE(c.window);
+        TMenuItem systemMenu, internal;
         internal.Add("stale");
-        EXPECT_EQ(&GetSystemMenuItems(nullptr, true, internal, {c.frame}), &internal) << c.window;
-        EXPECT_EQ(Names(internal), c.names) << c.window;
+        const TMenuItem& items =
+            GetSystemMenuItems(c.internal ? nullptr : &systemMenu, true, internal, {c.frame});
+        EXPECT_EQ(&items, c.internal ? &internal : &systemMenu);
+        EXPECT_EQ(Names(items), c.names);
+        if (!c.internal) EXPECT_EQ(Names(internal), Names_{"stale"}) << "the internal menu is left alone";
     }
 }
 

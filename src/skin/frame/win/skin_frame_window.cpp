@@ -42,6 +42,7 @@ bool SkinFrameWindow::Attach(HWND host, bool mainForm) {
     host_ = host;
     mainForm_ = mainForm;
     active_ = GetActiveWindow() == host;
+    CreateMenus();
     defCaptionFont_.reset(CreateFontW(-13, 0, 0, 0, FW_BOLD, FALSE, FALSE, FALSE, DEFAULT_CHARSET,
                                       OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, DEFAULT_PITCH,
                                       L"MS Serif"));
@@ -62,7 +63,29 @@ void SkinFrameWindow::Detach() {
     KillTimer(host_, kMouseTimerId);
     morphTimer_ = mouseTimer_ = false;
     RemoveWindowSubclass(host_, &SkinFrameWindow::SubclassProc, kSubclassId);
+    menus_.reset();
     host_ = nullptr;
+}
+
+void SkinFrameWindow::CreateMenus() {
+    menus_ = std::make_unique<FrameMenuMode>(host_);
+    menus_->Context = [this] {
+        SystemMenuContext context;
+        const TspBorderIcons& icons = form_.BorderIcons();
+        context.frame.biMinimize = icons.biMinimize;
+        context.frame.biMaximize = icons.biMaximize;
+        context.frame.biRollUp = icons.biRollUp;
+        context.frame.biMinimizeToTray = icons.biMinimizeToTray;
+        context.frame.frameState = form_.FrameState();
+        context.frame.rollUpState = form_.RollUpState();
+        context.commands.setFrameState = [this](int state) { form_.SetFrameState(state); };
+        context.commands.setRollUpState = [this](bool rolledUp) { form_.SetRollUpState(rolledUp); };
+        context.commands.close = [this] { CloseHost(); };
+        context.strings = form_.SkinData() ? form_.SkinData()->ResourceStrData() : nullptr;
+        context.decode = [](std::string_view text) { return win::FromAnsi(text); };
+        return context;
+    };
+    menus_->ReleasePressedObject = [this] { form_.ReleaseMenuButton(); };
 }
 
 LRESULT CALLBACK SkinFrameWindow::SubclassProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp, UINT_PTR,
@@ -87,6 +110,9 @@ LRESULT SkinFrameWindow::Previous(UINT msg, WPARAM wp, LPARAM lp) {
 }
 
 LRESULT SkinFrameWindow::HandleMessage(UINT msg, WPARAM wp, LPARAM lp) {
+    // The menu-closing check comes first: a click, move or activation change ends a menu.
+    LRESULT menuResult = 0;
+    if (menus_ && menus_->OnMessage(msg, wp, lp, menuResult)) return menuResult;
     const auto* skinParam = reinterpret_cast<const TspSkinData*>(wp);
     switch (msg) {
         case WM_DESTROY:
@@ -403,8 +429,10 @@ void SkinFrameWindow::SetWindowRegion(const std::vector<MaskRegion>* parts) {
     if (united) SetWindowRgn(host_, united.release(), TRUE);
 }
 
-void SkinFrameWindow::ShowSystemMenu(Point screen) {
-    if (onSystemMenu) onSystemMenu(POINT{screen.x, screen.y});
+bool SkinFrameWindow::ShowSystemMenu(const Rect& anchor) {
+    if (!menus_) return false;
+    menus_->SkinData = form_.SkinData();
+    return menus_->ShowSystemMenuAt(anchor);
 }
 
 }  // namespace vemora::skin

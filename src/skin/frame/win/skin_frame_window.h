@@ -12,6 +12,7 @@
 
 #include "skin/draw/win/dib_section.h"
 #include "skin/frame/dynamic_skin_form.h"
+#include "skin/menus/win/frame_menu_mode.h"
 #include "win/handles.h"
 
 namespace vemora::skin {
@@ -31,9 +32,9 @@ class SkinFrameWindow : private FramePlatform {
     TspDynamicSkinForm& Form() { return form_; }
     const TspDynamicSkinForm& Form() const { return form_; }
 
-    // The caption's right click and the system-menu button (screen coordinates). Without a
-    // handler nothing opens: a frame with an empty system menu shows no menu.
-    std::function<void(POINT)> onSystemMenu;
+    // The system menu (opened by the caption's right click and the system-menu button),
+    // menu mode and the menu-closing check; there while attached.
+    FrameMenuMode& Menus() { return *menus_; }
 
     // Whole-window transparency: AlphaBlendValue while AlphaBlend is set; with the animation
     // the window fades in when shown. Set by the program, not read from the skin.
@@ -81,12 +82,15 @@ class SkinFrameWindow : private FramePlatform {
     void RepaintFrame() override;
     void RepaintHost() override;
     void SetWindowRegion(const std::vector<MaskRegion>* parts) override;
-    void ShowSystemMenu(Point screen) override;
+    bool ShowSystemMenu(const Rect& anchor) override;
     Point SmallIconSize() const override;
     void DrawSmallIcon(ObjectCanvas& canvas, Point at) override;
     void DrawDefaultButton(ObjectCanvas& canvas, const TspSkinStdButtonObject& button) override;
 
+    void CreateMenus();
+
     TspDynamicSkinForm form_;
+    std::unique_ptr<FrameMenuMode> menus_;
     HWND host_ = nullptr;
     bool mainForm_ = false;
     bool active_ = false;

@@ -13,15 +13,28 @@ void FrameMenuMode::ShowSystemMenu(int x, int y) {
     ShowSystemMenuAt({x, y, x, y});
 }
 
-void FrameMenuMode::ShowSystemMenuAt(const Rect& anchor) {
+bool FrameMenuMode::ShowSystemMenuAt(const Rect& anchor) {
     const TMenuItem& items = GetSystemMenuItems();
-    if (items.Count() == 0) return;
+    if (items.Count() == 0) return false;
     EnterMenuMode();
     Popup(items, anchor);
+    return true;
 }
 
-void FrameMenuMode::Popup(const TMenuItem& items, const Rect& anchor) {
-    menu_.Engine().PopupMenuAt(nullptr, MenusSkinData ? MenusSkinData : SkinData, false, items, anchor, 0);
+void FrameMenuMode::Popup(const TMenuItem& items, const Rect& anchor, const TspSkinData* skin) {
+    if (!skin) skin = MenusSkinData ? MenusSkinData : SkinData;
+    menu_.Engine().PopupMenuAt(nullptr, skin, false, items, anchor, 0);
+}
+
+void FrameMenuMode::PopupMenu(const TMenuItem& items, const TspSkinData* skin, const Rect& anchor) {
+    if (menu_.Engine().MenuOpen()) {
+        menu_.Engine().CloseFrom(0);
+        if (skinMenuOpen_) EndMenuMode();
+    }
+    // Menu mode without a menu to show would keep every key from the form until Esc.
+    if (items.Count() == 0) return;
+    EnterMenuMode();
+    Popup(items, anchor, skin);
 }
 
 void FrameMenuMode::EnterMenuMode() {

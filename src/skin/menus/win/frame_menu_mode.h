@@ -38,8 +38,13 @@ class FrameMenuMode {
     TMenuItem& GetSystemMenuItems();
     // At a screen point (a right-click on the caption); an empty list opens nothing.
     void ShowSystemMenu(int x, int y);
-    // Below the system-menu button, its rectangle in screen coordinates.
-    void ShowSystemMenuAt(const Rect& anchor);
+    // Below the system-menu button, its rectangle in screen coordinates. False when the list
+    // is empty and nothing opened.
+    bool ShowSystemMenuAt(const Rect& anchor);
+
+    // A skinned popup menu of the form (skin: none for the frame's); a menu open before ends
+    // its menu mode first.
+    void PopupMenu(const TMenuItem& items, const TspSkinData* skin, const Rect& anchor);
 
     void EnterMenuMode();
     void EndMenuMode();
@@ -53,7 +58,7 @@ class FrameMenuMode {
     HostedSkinMenu& Menu() { return menu_; }
 
   private:
-    void Popup(const TMenuItem& items, const Rect& anchor);
+    void Popup(const TMenuItem& items, const Rect& anchor, const TspSkinData* skin = nullptr);
     void MenuClosingCheck();
     void MenuModeKey(int key);
     void KeyMenu();
