@@ -141,7 +141,10 @@ LRESULT TspSkinCheckRadioBox::SubclassMessage(UINT msg, WPARAM wp, LPARAM lp) {
             SetChecked(wp == BST_CHECKED);
             return 0;
         case BM_CLICK:
-            if (Enabled()) Toggle();
+            // As the user's click (or the caption's accelerator): the box takes the focus.
+            if (!Enabled()) return 0;
+            if (state_.CanFocused && GetFocus() != hwnd()) SetFocus(hwnd());
+            Toggle();
             return 0;
         case BM_GETSTATE:
             return (state_.Checked() ? BST_CHECKED : 0) | (GetFocus() == hwnd() ? BST_FOCUS : 0) |
