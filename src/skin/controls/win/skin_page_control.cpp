@@ -6,6 +6,7 @@
 
 #include "skin/data/win/skin_change_relay.h"
 #include "skin/draw/copy_rect.h"
+#include "skin/draw/win/window_paint.h"
 #include "win/text.h"
 #include "win/window.h"
 
@@ -327,19 +328,11 @@ void TspSkinPageControl::Paint(HDC target) {
 }
 
 LRESULT TspSkinPageControl::SubclassMessage(UINT msg, WPARAM wp, LPARAM lp) {
+    LRESULT painted = 0;
+    if (HandleWholePaint(
+            hwnd(), msg, wp, [this](HDC dc) { Paint(dc); }, painted))
+        return painted;
     switch (msg) {
-        case WM_PAINT: {
-            PAINTSTRUCT ps;
-            HDC dc = BeginPaint(hwnd(), &ps);
-            Paint(dc);
-            EndPaint(hwnd(), &ps);
-            return 0;
-        }
-        case WM_PRINTCLIENT:
-            Paint(reinterpret_cast<HDC>(wp));
-            return 0;
-        case WM_ERASEBKGND:
-            return 1;
         case TCM_ADJUSTRECT: {
             const LRESULT result = Control::SubclassMessage(msg, wp, lp);
             if (!wp) {
