@@ -140,6 +140,37 @@ TEST_F(SkinnedControlsTest, TabsThatDoNotFitGetTheSkinnedUpDownWhichScrollsThem)
     EXPECT_FALSE(IsWindow(upDown));
 }
 
+TEST_F(SkinnedControlsTest, ANonFlatCheckBoxDrawsTheRecordsFrameAndItsCheckInTheCheckArea) {
+    skin::TspSkinCheckRadioBox box;
+    box.Flat = false;
+    ASSERT_TRUE(box.Create(form->spSkinPanel1.hwnd(), 10, 10, 150, 25, "测试"));
+    box.SetSkinData(&form->SkinData());
+    const skin::TspSkinData& data = form->SkinData();
+    const auto& record = dynamic_cast<const skin::TspDataSkinCheckRadioControl&>(
+        *data.SkinControls[data.IndexOfControl("checkbox")]);
+    const skin::Image24& picture = data.ActivePictures[record.PictureIndex];
+    const auto paintedCheck = [&](const skin::Rect& check) {
+        skin::DibSection shot(box.Width(), box.Height());
+        box.PaintTo(shot.Dc());
+        const skin::Image24 view = shot.View();
+        if ((view.GetPixel(0, 0) & 0xFFFFFF) !=
+            (picture.GetPixel(record.SkinRect.left, record.SkinRect.top) & 0xFFFFFF))
+            return false;  // the frame's corner
+        const skin::PixelColor key = picture.GetPixel(check.left, check.bottom - 1) & 0xFFFFFF;
+        for (int y = 0; y < skin::RectHeight(check); ++y) {
+            for (int x = 0; x < skin::RectWidth(check); ++x) {
+                const skin::PixelColor p = picture.GetPixel(check.left + x, check.top + y) & 0xFFFFFF;
+                if (p != key && (view.GetPixel(3 + x, 3 + y) & 0xFFFFFF) != p) return false;
+            }
+        }
+        return true;
+    };
+    EXPECT_EQ(box.Height(), 25) << "the record stretches both ways";
+    EXPECT_TRUE(paintedCheck(record.UnCheckImageRect));
+    box.SetChecked(true);
+    EXPECT_TRUE(paintedCheck(record.CheckImageRect));
+}
+
 // Live GDI objects and windows of this process. Wine answers GetGuiResources with 0; there the
 // GDI handle table is probed (a handle with a zero high word names any generation of its slot).
 struct GuiObjects {
