@@ -3,6 +3,7 @@
 #include <gmock/gmock.h>
 
 #include "skin/data/skin_messages.h"
+#include "skin/draw/win/dib_section.h"
 #include "support/form_fixture.h"
 
 namespace vemora::test {
@@ -70,6 +71,104 @@ TEST_F(SkinnedControlsTest, ACheckBoxAnswersTheCheckMessagesAndADisabledOneIgnor
     SendMessageW(h, WM_KEYUP, VK_SPACE, 0);
     EXPECT_EQ(seen.size(), 2u);
     EXPECT_EQ(SendMessageW(h, BM_GETCHECK, 0, 0), BST_UNCHECKED);
+}
+
+BOOL CALLBACK CountNativeUpDown(HWND child, LPARAM lp) {
+    wchar_t name[32] = {};
+    GetClassNameW(child, name, 32);
+    if (std::wstring_view(name) == UPDOWN_CLASSW) ++*reinterpret_cast<int*>(lp);
+    return TRUE;
+}
+
+TEST_F(SkinnedControlsTest, TabsThatDoNotFitGetTheSkinnedUpDownWhichScrollsThem) {
+    EXPECT_FALSE(form->spSkinPageControl1.HasUpDown()) << "the main window's two tabs fit";
+    skin::TspSkinPageControl pages;
+    ASSERT_TRUE(pages.Create(form->spSkinPanel1.hwnd(), 10, 10, 160, 80));
+    pages.SetSkinData(&form->SkinData());
+    for (const char* caption : {"第一页", "第二页", "第三页", "第四页", "第五页", "第六页"})
+        pages.AddPage(caption);
+    ASSERT_TRUE(pages.HasUpDown());
+    const HWND upDown = pages.UpDown()->hwnd();
+    int native = 0;
+    EnumChildWindows(pages.hwnd(), &CountNativeUpDown, reinterpret_cast<LPARAM>(&native));
+    EXPECT_EQ(native, 0) << "the platform's arrows are gone";
+    RECT r{};
+    GetWindowRect(upDown, &r);
+    MapWindowPoints(nullptr, pages.hwnd(), reinterpret_cast<POINT*>(&r), 2);
+    EXPECT_EQ(r.right - r.left, 36) << "the hupdown record's size";
+    EXPECT_EQ(r.bottom - r.top, 18);
+    EXPECT_EQ(r.right, 160);
+    EXPECT_EQ(r.top, 0);
+    const skin::TspSkinData& data = form->SkinData();
+    const auto& record = dynamic_cast<const skin::TspDataSkinUpDownControl&>(
+        *data.SkinControls[data.IndexOfControl("hupdown")]);
+    const skin::Image24& picture = data.ActivePictures[record.PictureIndex];
+    const auto shows = [&](const skin::Rect& part, const skin::Rect& from) {
+        skin::DibSection shot(36, 18);
+        pages.UpDown()->PaintTo(shot.Dc());
+        const skin::Image24 view = shot.View();
+        for (int y = 0; y < skin::RectHeight(part); ++y) {
+            for (int x = 0; x < skin::RectWidth(part); ++x) {
+                if ((view.GetPixel(part.left + x, part.top + y) & 0xFFFFFF) !=
+                    (picture.GetPixel(from.left + x, from.top + y) & 0xFFFFFF)) {
+                    return false;
+                }
+            }
+        }
+        return true;
+    };
+    EXPECT_TRUE(shows({0, 0, 36, 18}, record.SkinRect)) << "the normal picture";
+
+    RECT first{};
+    TabCtrl_GetItemRect(pages.hwnd(), 0, &first);
+    EXPECT_GT(first.right, 0);
+    SendMessageW(upDown, WM_MOUSEMOVE, 0, At(27, 9));  // the up button: the right half
+    EXPECT_TRUE(shows(record.UpButtonRect, record.ActiveUpButtonRect)) << "a hovered up button";
+    SendMessageW(upDown, WM_LBUTTONDOWN, MK_LBUTTON, At(27, 9));
+    EXPECT_TRUE(shows(record.UpButtonRect, record.DownUpButtonRect)) << "a pressed up button";
+    SendMessageW(upDown, WM_LBUTTONUP, 0, At(27, 9));
+    EXPECT_EQ(pages.UpDown()->State().Position(), 1);
+    TabCtrl_GetItemRect(pages.hwnd(), 0, &first);
+    EXPECT_LE(first.right, 0) << "the first tab scrolled out";
+    SendMessageW(upDown, WM_LBUTTONDOWN, MK_LBUTTON, At(9, 9));  // and back with the down button
+    SendMessageW(upDown, WM_LBUTTONUP, 0, At(9, 9));
+    TabCtrl_GetItemRect(pages.hwnd(), 0, &first);
+    EXPECT_GT(first.right, 0);
+
+    MoveWindow(pages.hwnd(), 10, 10, 560, 80, TRUE);
+    EXPECT_FALSE(pages.HasUpDown()) << "every tab fits again";
+    EXPECT_FALSE(IsWindow(upDown));
+}
+
+TEST_F(SkinnedControlsTest, ANonFlatCheckBoxDrawsTheRecordsFrameAndItsCheckInTheCheckArea) {
+    skin::TspSkinCheckRadioBox box;
+    box.Flat = false;
+    ASSERT_TRUE(box.Create(form->spSkinPanel1.hwnd(), 10, 10, 150, 25, "测试"));
+    box.SetSkinData(&form->SkinData());
+    const skin::TspSkinData& data = form->SkinData();
+    const auto& record = dynamic_cast<const skin::TspDataSkinCheckRadioControl&>(
+        *data.SkinControls[data.IndexOfControl("checkbox")]);
+    const skin::Image24& picture = data.ActivePictures[record.PictureIndex];
+    const auto paintedCheck = [&](const skin::Rect& check) {
+        skin::DibSection shot(box.Width(), box.Height());
+        box.PaintTo(shot.Dc());
+        const skin::Image24 view = shot.View();
+        if ((view.GetPixel(0, 0) & 0xFFFFFF) !=
+            (picture.GetPixel(record.SkinRect.left, record.SkinRect.top) & 0xFFFFFF))
+            return false;  // the frame's corner
+        const skin::PixelColor key = picture.GetPixel(check.left, check.bottom - 1) & 0xFFFFFF;
+        for (int y = 0; y < skin::RectHeight(check); ++y) {
+            for (int x = 0; x < skin::RectWidth(check); ++x) {
+                const skin::PixelColor p = picture.GetPixel(check.left + x, check.top + y) & 0xFFFFFF;
+                if (p != key && (view.GetPixel(3 + x, 3 + y) & 0xFFFFFF) != p) return false;
+            }
+        }
+        return true;
+    };
+    EXPECT_EQ(box.Height(), 25) << "the record stretches both ways";
+    EXPECT_TRUE(paintedCheck(record.UnCheckImageRect));
+    box.SetChecked(true);
+    EXPECT_TRUE(paintedCheck(record.CheckImageRect));
 }
 
 // Live GDI objects and windows of this process. Wine answers GetGuiResources with 0; there the

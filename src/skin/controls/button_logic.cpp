@@ -133,7 +133,8 @@ void TspSkinButtonState::MouseEnter() {
 }
 
 void TspSkinButtonState::MouseLeave() {
-    mouseIn_ = false;
+    // The default button keeps its active look while the focus is on another kind of control.
+    if (!(default_ && canFocused_ && activeDefault_ && !focused)) mouseIn_ = false;
     if (LooksHot()) StartMorph();
     if (down_ && RepeatMode && repeating_ && groupIndex_ == 0) host_.StopRepeatTimer(), repeating_ = false;
 }
@@ -182,6 +183,24 @@ void TspSkinButtonState::FocusChanged(bool nowFocused) {
         if (groupIndex_ == 0 && down_) down_ = false;
     }
     if (canFocused_) StartMorph();
+}
+
+void TspSkinButtonState::SetDefault(bool isDefault) {
+    default_ = isDefault;
+    activeDefault_ = isDefault;
+}
+
+void TspSkinButtonState::FormFocusChanged(bool toSkinButton, bool toThis) {
+    activeDefault_ = toSkinButton ? toThis : default_;
+    if (!default_ || !canFocused_ || toThis) return;
+    if (toSkinButton) {
+        mouseIn_ = false;  // another button answers Enter now
+        StartMorph();
+    } else {
+        mouseIn_ = true;
+        if (morphing) morphFactor_ = 1;
+        host_.Repaint();
+    }
 }
 
 void TspSkinButtonState::EnabledChanged(bool nowEnabled) {

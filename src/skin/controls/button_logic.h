@@ -55,6 +55,11 @@ class TspSkinButtonState {
     void SetGroupIndex(int index);  // a group button takes no focus
     bool CanFocused() const { return canFocused_; }
     void SetCanFocused(bool can) { canFocused_ = can; }
+    // Default: Enter clicks it while the focus is on a control that is not a skinned button.
+    // Cancel: Escape clicks it.
+    bool Default() const { return default_; }
+    void SetDefault(bool isDefault);  // the window then recomputes the form's default flags
+    bool Cancel = false;
     bool AllowAllUp = false;
     bool RepeatMode = false;
     int RepeatInterval = 100;
@@ -82,6 +87,13 @@ class TspSkinButtonState {
     void SpaceUp();
     void EnterKey();
     void FocusChanged(bool focused);
+    // The focus of the button's form moved: to a skinned button (this one or another) or to
+    // another kind of control.
+    void FormFocusChanged(bool toSkinButton, bool toThis);
+    // Whether Enter offered to the form's controls clicks this button, and Escape.
+    bool TakesEnter() const { return activeDefault_ && enabled && canFocused_; }
+    bool TakesEscape(bool modifierHeld) const { return Cancel && canFocused_ && enabled && !modifierHeld; }
+    bool ActiveDefault() const { return activeDefault_; }
     void EnabledChanged(bool enabled);
     void SkinChanged(bool morphing);
 
@@ -98,6 +110,8 @@ class TspSkinButtonState {
     bool down_ = false;
     int groupIndex_ = 0;
     bool canFocused_ = true;
+    bool default_ = false;
+    bool activeDefault_ = false;  // this button answers Enter
     bool mouseIn_ = false;
     bool pressed_ = false;
     bool wasDown_ = false;

@@ -64,4 +64,16 @@ FlatCheckPlacement LayoutFlatCheck(Size box, Size checkPicture, Size caption, bo
     return p;
 }
 
+NonFlatCheckPlacement FitNonFlatCheck(const TspDataSkinCheckRadioControl& r, int width) {
+    const int dW = width - RectWidth(r.SkinRect);
+    Rect text = r.TextArea;
+    text.right += dW;
+    Rect area = r.CheckImageArea;
+    if (r.TextArea.right < r.CheckImageArea.right) area.left += dW, area.right += dW;
+    const int w = RectWidth(r.CheckImageRect), h = RectHeight(r.CheckImageRect);
+    const int left = area.left + RectWidth(area) / 2 - w / 2;
+    const int top = area.top + RectHeight(area) / 2 - h / 2;
+    return {{left, top, left + w, top + h}, text};
+}
+
 }  // namespace vemora::skin

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "skin/controls/custom_control.h"
+#include "skin/data/skin_controls.h"
 #include "skin/draw/geometry.h"
 
 namespace vemora::skin {
@@ -48,5 +49,13 @@ struct FlatCheckPlacement {
 
 // checkPicture: the record's check picture size; nothing (0 × 0) for the built-in look.
 FlatCheckPlacement LayoutFlatCheck(Size box, Size checkPicture, Size caption, bool skinned);
+
+// The non-flat look: the record's text area stretched with the box's width, its check area
+// moved along when it lies right of the text, and the check picture centred in that area.
+struct NonFlatCheckPlacement {
+    Rect check;
+    Rect text;
+};
+NonFlatCheckPlacement FitNonFlatCheck(const TspDataSkinCheckRadioControl& record, int width);
 
 }  // namespace vemora::skin

@@ -168,6 +168,42 @@ TEST_F(ButtonTest, SpaceClicksOnReleaseAndADisabledButtonIgnoresIt) {
     EXPECT_EQ(clicks, 1);
 }
 
+TEST_F(ButtonTest, TheDefaultButtonAnswersEnterAndLooksActiveWhileAnotherKindOfControlHasTheFocus) {
+    FakeHost otherHost;
+    TspSkinButtonState other{otherHost};
+    button.SetDefault(true);
+    EXPECT_TRUE(button.TakesEnter()) << "from its creation";
+    EXPECT_FALSE(other.TakesEnter());
+
+    const auto focusTo = [&](TspSkinButtonState* to) {  // nullptr: an edit, a check box
+        for (TspSkinButtonState* b : {&button, &other}) b->FormFocusChanged(to != nullptr, b == to);
+    };
+    focusTo(&other);
+    EXPECT_FALSE(button.TakesEnter()) << "a focused button answers Enter itself";
+    EXPECT_TRUE(other.TakesEnter());
+    EXPECT_EQ(button.Look(true).picture, ButtonPicture::kNormal);
+
+    focusTo(nullptr);
+    EXPECT_TRUE(button.TakesEnter());
+    EXPECT_FALSE(other.TakesEnter());
+    EXPECT_EQ(button.Look(true).picture, ButtonPicture::kActive);
+    button.MouseEnter();
+    button.MouseLeave();
+    EXPECT_EQ(button.Look(true).picture, ButtonPicture::kActive) << "the mouse leaving keeps the look";
+
+    button.EnabledChanged(false);
+    EXPECT_FALSE(button.TakesEnter()) << "a disabled default button does nothing";
+}
+
+TEST_F(ButtonTest, EscapeClicksOnlyAFocusableCancelButtonWithoutModifiers) {
+    EXPECT_FALSE(button.TakesEscape(false));
+    button.Cancel = true;
+    EXPECT_TRUE(button.TakesEscape(false));
+    EXPECT_FALSE(button.TakesEscape(true)) << "Shift+Escape";
+    button.SetGroupIndex(1);
+    EXPECT_FALSE(button.TakesEscape(false)) << "a group button takes no focus";
+}
+
 TEST_F(ButtonTest, PictureFollowsTheState) {
     const auto look = [&] { return button.Look(true).picture; };
     EXPECT_EQ(look(), ButtonPicture::kNormal);

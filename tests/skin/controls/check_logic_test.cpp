@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "skin/controls/check_logic.h"
+#include "vemora_skin_fixture.h"
 
 namespace vemora::skin {
 namespace {
@@ -97,6 +98,31 @@ TEST(FlatCheckLayout, PlacesThePictureAndTheCaption) {
         const FlatCheckPlacement p = LayoutFlatCheck(c.box, {15, 15}, {100, 14}, c.skinned);
         EXPECT_EQ(p.check, c.check);
         EXPECT_EQ(p.caption, c.caption);
+    }
+}
+
+TEST(NonFlatCheck, TheTextAreaStretchesAndTheCheckSitsCentredInItsArea) {
+    const TspSkinData& skin = test::VemoraSkin();
+    const auto& vemora = dynamic_cast<const TspDataSkinCheckRadioControl&>(
+        *skin.SkinControls[skin.IndexOfControl("checkbox")]);
+    TspDataSkinCheckRadioControl right("right");  // the check right of the text
+    right.SkinRect = {0, 0, 60, 21};
+    right.TextArea = {0, 0, 40, 21};
+    right.CheckImageArea = {40, 0, 60, 21};
+    right.CheckImageRect = {0, 0, 15, 15};
+    const struct {
+        const TspDataSkinCheckRadioControl* record;
+        int width;
+        Rect check, text;
+    } cases[] = {
+        {&vemora, 150, {3, 3, 18, 18}, {21, 0, 148, 21}},  // the 21-pixel area at the left stays
+        {&vemora, 60, {3, 3, 18, 18}, {21, 0, 58, 21}},
+        {&right, 150, {133, 3, 148, 18}, {0, 0, 130, 21}},  // the area moves with the width
+    };
+    for (const auto& c : cases) {
+        const NonFlatCheckPlacement p = FitNonFlatCheck(*c.record, c.width);
+        EXPECT_EQ(p.check, c.check) << c.width;
+        EXPECT_EQ(p.text, c.text) << c.width;
     }
 }
 

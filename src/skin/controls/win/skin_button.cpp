@@ -4,6 +4,7 @@
 
 #include "skin/draw/effects.h"
 #include "skin/draw/glyph_frame.h"
+#include "win/window.h"
 
 namespace vemora::skin {
 namespace {
@@ -11,6 +12,29 @@ namespace {
 constexpr COLORREF kNavy = 0x800000;
 constexpr COLORREF kDownFill = 0xB59285;
 constexpr COLORREF kHotFill = 0xD2BDB6;
+
+constexpr UINT_PTR kDialogKeysSubclass = 0x564B44;
+
+BOOL CALLBACK CollectButton(HWND child, LPARAM lp) {
+    if (auto* b = dynamic_cast<TspSkinButton*>(win::Control::FromHwnd(child))) {
+        reinterpret_cast<std::vector<TspSkinButton*>*>(lp)->push_back(b);
+    }
+    return TRUE;
+}
+
+std::vector<TspSkinButton*> ButtonsIn(HWND root) {
+    std::vector<TspSkinButton*> buttons;
+    EnumChildWindows(root, &CollectButton, reinterpret_cast<LPARAM>(&buttons));
+    return buttons;
+}
+
+bool IsSkinButton(HWND window) {
+    return dynamic_cast<TspSkinButton*>(win::Control::FromHwnd(window)) != nullptr;
+}
+
+bool ModifierHeld() {
+    return GetKeyState(VK_SHIFT) < 0 || GetKeyState(VK_CONTROL) < 0 || GetKeyState(VK_MENU) < 0;
+}
 
 void FrameAndFill(HDC dc, const RECT& r, COLORREF frame, COLORREF fill) {
     win::UniqueBrush frameBrush(CreateSolidBrush(frame));
@@ -35,7 +59,55 @@ bool TspSkinButton::Create(HWND parent, int x, int y, int w, int h, std::string_
         }
         return buttons;
     };
-    return CreateSkinned(L"TspSkinButton", caption, WS_TABSTOP, 0, x, y, w, h, parent);
+    if (!CreateSkinned(L"TspSkinButton", caption, WS_TABSTOP, 0, x, y, w, h, parent)) return false;
+    if (Default() || Cancel()) WatchDialogKeys();
+    return true;
+}
+
+void TspSkinButton::SetDefault(bool isDefault) {
+    state_.SetDefault(isDefault);
+    if (!hwnd()) return;
+    if (isDefault) WatchDialogKeys();
+    const HWND focus = GetFocus();
+    FormFocusMoved(Root(), focus && IsChild(Root(), focus) ? focus : nullptr);
+    Repaint();
+}
+
+void TspSkinButton::SetCancel(bool cancel) {
+    state_.Cancel = cancel;
+    if (hwnd() && cancel) WatchDialogKeys();
+}
+
+void TspSkinButton::WatchDialogKeys() {
+    // The form hears Enter and Escape from IsDialogMessage as IDOK and IDCANCEL commands; a
+    // subclass of its own (any number of buttons share it) turns them into clicks.
+    SetWindowSubclass(Root(), &TspSkinButton::DialogKeysProc, kDialogKeysSubclass, 0);
+}
+
+LRESULT CALLBACK TspSkinButton::DialogKeysProc(HWND root, UINT msg, WPARAM wp, LPARAM lp, UINT_PTR,
+                                               DWORD_PTR) {
+    if (msg == WM_NCDESTROY) {
+        RemoveWindowSubclass(root, &TspSkinButton::DialogKeysProc, kDialogKeysSubclass);
+    } else if (msg == WM_COMMAND && HIWORD(wp) == BN_CLICKED &&
+               (LOWORD(wp) == IDOK || LOWORD(wp) == IDCANCEL) &&
+               (!lp || IsSkinButton(reinterpret_cast<HWND>(lp)))) {
+        const bool enter = LOWORD(wp) == IDOK;
+        const bool modifier = ModifierHeld();
+        for (TspSkinButton* b : ButtonsIn(root)) {
+            if (!IsWindowVisible(b->hwnd())) continue;
+            b->state_.enabled = b->Enabled();
+            if (enter ? b->state_.TakesEnter() : b->state_.TakesEscape(modifier)) {
+                return win::Guarded(
+                    root, [&] { return b->state_.ButtonClick(), LRESULT(0); }, [] { return LRESULT(0); });
+            }
+        }
+    }
+    return DefSubclassProc(root, msg, wp, lp);
+}
+
+void TspSkinButton::FormFocusMoved(HWND root, HWND focus) {
+    const bool toButton = focus && IsSkinButton(focus);
+    for (TspSkinButton* b : ButtonsIn(root)) b->state_.FormFocusChanged(toButton, b->hwnd() == focus);
 }
 
 void TspSkinButton::SetGlyph(Image24 strip, int numGlyphs) {
@@ -186,11 +258,13 @@ LRESULT TspSkinButton::SubclassMessage(UINT msg, WPARAM wp, LPARAM lp) {
             return 0;
         case WM_GETDLGCODE: {
             const auto* key = reinterpret_cast<const MSG*>(lp);
-            LRESULT code = DLGC_BUTTON | DLGC_UNDEFPUSHBUTTON;
+            LRESULT code = DLGC_BUTTON | (state_.ActiveDefault() ? DLGC_DEFPUSHBUTTON : DLGC_UNDEFPUSHBUTTON);
             if (key && key->message == WM_KEYDOWN && key->wParam == VK_RETURN) code |= DLGC_WANTMESSAGE;
             return code;
         }
         case BM_CLICK:
+            // As the user's click (or the caption's accelerator): the button takes the focus.
+            if (Enabled() && state_.CanFocused() && GetFocus() != hwnd()) SetFocus(hwnd());
             Click();
             return 0;
         case BM_GETSTATE:
@@ -199,9 +273,16 @@ LRESULT TspSkinButton::SubclassMessage(UINT msg, WPARAM wp, LPARAM lp) {
         case BM_GETCHECK:
             return state_.GroupIndex() != 0 && state_.Down() ? BST_CHECKED : BST_UNCHECKED;
         case WM_SETFOCUS:
-        case WM_KILLFOCUS:
-            state_.FocusChanged(msg == WM_SETFOCUS);
+            state_.FocusChanged(true);
+            FormFocusMoved(Root(), hwnd());
             break;
+        case WM_KILLFOCUS: {
+            state_.FocusChanged(false);
+            // To another button: its own WM_SETFOCUS tells the form.
+            const HWND next = reinterpret_cast<HWND>(wp);
+            if (next && IsChild(Root(), next) && !IsSkinButton(next)) FormFocusMoved(Root(), next);
+            break;
+        }
         case WM_ENABLE: {
             const LRESULT result = TspSkinControl::SubclassMessage(msg, wp, lp);
             state_.EnabledChanged(wp != 0);

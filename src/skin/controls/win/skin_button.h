@@ -19,6 +19,14 @@ class TspSkinButton : public TspSkinControl, private ButtonHost {
 
     std::function<void()> OnClick;
 
+    // Enter in the button's dialog-like form (one whose loop calls IsDialogMessage) clicks the
+    // Default button while the focus is on a control that is not a skinned button; Escape
+    // clicks the Cancel button.
+    bool Default() const { return state_.Default(); }
+    void SetDefault(bool isDefault);
+    bool Cancel() const { return state_.Cancel; }
+    void SetCancel(bool cancel);
+
     TspSkinButtonState& State() { return state_; }
     TspButtonLayout Layout = TspButtonLayout::blGlyphLeft;
     int Spacing = 1;
@@ -46,6 +54,12 @@ class TspSkinButton : public TspSkinControl, private ButtonHost {
 
     void DrawContent(DibSection& image, const Rect& r, bool down, bool active, HFONT font, COLORREF color);
     bool Morphing();
+    HWND Root() const { return GetAncestor(hwnd(), GA_ROOT); }
+    void WatchDialogKeys();
+    // Every skinned button of the form learns where its focus went.
+    static void FormFocusMoved(HWND root, HWND focus);
+    static LRESULT CALLBACK DialogKeysProc(HWND root, UINT msg, WPARAM wp, LPARAM lp, UINT_PTR id,
+                                           DWORD_PTR data);
 
     TspSkinButtonState state_;
     Image24 glyph_;

@@ -51,27 +51,55 @@ void TspSkinCheckRadioBox::DrawCaption(DibSection& image, Rect caption, COLORREF
     }
 }
 
+Rect TspSkinCheckRadioBox::CheckPictureRect(const TspDataSkinCheckRadioControl& r) const {
+    const bool checked = state_.Checked();
+    const auto orElse = [](const Rect& rect, const Rect& fallback) {
+        return IsEmptyRect(rect) ? fallback : rect;
+    };
+    if (!Enabled()) {
+        return checked ? orElse(r.UnEnabledCheckImageRect, r.CheckImageRect)
+                       : orElse(r.UnEnabledUnCheckImageRect, r.UnCheckImageRect);
+    }
+    if (state_.MouseIn()) {
+        return checked ? orElse(r.ActiveCheckImageRect, r.CheckImageRect)
+                       : orElse(r.ActiveUnCheckImageRect, r.UnCheckImageRect);
+    }
+    return checked ? r.CheckImageRect : r.UnCheckImageRect;
+}
+
+void TspSkinCheckRadioBox::DrawCheckPicture(DibSection& image, const Rect& source, int x, int y) {
+    Image24 mark(RectWidth(source), RectHeight(source));
+    CopyRect(mark, {0, 0, mark.Width(), mark.Height()}, skin_.Picture(), source);
+    GdiFlush();
+    Image24 view = image.View();
+    DrawGlyphFrame(view, x, y, mark, 1, 1);  // its bottom-left colour is transparent
+}
+
+void TspSkinCheckRadioBox::PaintNonFlat(DibSection& image, const TspDataSkinCheckRadioControl& record) {
+    // The record's frame picture, active while the mouse is over the box or it has the focus.
+    const bool active = state_.MouseIn() || GetFocus() == hwnd();
+    const Rect from =
+        active && !IsEmptyRect(record.ActiveSkinRect) ? record.ActiveSkinRect : skin_.Geometry().skinRect;
+    DrawImage(image.Dc(), skin_.BuildSkinImage(from), 0, 0);
+    const NonFlatCheckPlacement place = FitNonFlatCheck(record, image.Width());
+    DrawCheckPicture(image, CheckPictureRect(record), place.check.left,
+                     place.check.top + RectHeight(place.check) / 2 - RectHeight(record.CheckImageRect) / 2);
+    HDC dc = image.Dc();
+    SelectObject(dc, TextFont(record.Font));
+    const COLORREF color = !Enabled() ? ColorOf(record.UnEnabledFontColor)
+                           : active   ? ColorOf(record.ActiveFontColor)
+                                      : ColorOf(record.FontColor);
+    const std::string text = Text();
+    if (!text.empty()) DrawTextLine(dc, text, place.text, color, DT_LEFT | DT_VCENTER);
+}
+
 void TspSkinCheckRadioBox::PaintSkinImage(DibSection& image) {
     const auto* record = skin_.RecordAs<TspDataSkinCheckRadioControl>();
-    if (!record || !Flat) return PaintDefaultImage(image);
+    if (!record) return PaintDefaultImage(image);
+    if (!Flat) return PaintNonFlat(image, *record);
     CopyParentBackgroundForCheck(hwnd(), image.Dc());
     state_.enabled = Enabled();
-    const bool checked = state_.Checked();
-    Rect source;
-    if (!Enabled()) {
-        source = checked
-                     ? (IsEmptyRect(record->UnEnabledCheckImageRect) ? record->CheckImageRect
-                                                                     : record->UnEnabledCheckImageRect)
-                     : (IsEmptyRect(record->UnEnabledUnCheckImageRect) ? record->UnCheckImageRect
-                                                                       : record->UnEnabledUnCheckImageRect);
-    } else if (state_.MouseIn()) {
-        source = checked ? (IsEmptyRect(record->ActiveCheckImageRect) ? record->CheckImageRect
-                                                                      : record->ActiveCheckImageRect)
-                         : (IsEmptyRect(record->ActiveUnCheckImageRect) ? record->UnCheckImageRect
-                                                                        : record->ActiveUnCheckImageRect);
-    } else {
-        source = checked ? record->CheckImageRect : record->UnCheckImageRect;
-    }
+    const Rect source = CheckPictureRect(*record);
     HDC dc = image.Dc();
     HFONT font = TextFont(record->Font);
     SelectObject(dc, font);
@@ -79,10 +107,7 @@ void TspSkinCheckRadioBox::PaintSkinImage(DibSection& image) {
     const Size caption = text.empty() ? Size{} : MeasureText(dc, text);
     const Size check{RectWidth(record->CheckImageRect), RectHeight(record->CheckImageRect)};
     const FlatCheckPlacement place = LayoutFlatCheck({image.Width(), image.Height()}, check, caption, true);
-    Image24 mark(RectWidth(source), RectHeight(source));
-    CopyRect(mark, {0, 0, mark.Width(), mark.Height()}, skin_.Picture(), source);
-    Image24 view = image.View();
-    DrawGlyphFrame(view, place.check.x, place.check.y, mark, 1, 1);
+    DrawCheckPicture(image, source, place.check.x, place.check.y);
     DrawCaption(image, place.caption,
                 Enabled() ? ColorOf(record->FrameFontColor) : ColorOf(record->UnEnabledFontColor));
 }
@@ -141,7 +166,10 @@ LRESULT TspSkinCheckRadioBox::SubclassMessage(UINT msg, WPARAM wp, LPARAM lp) {
             SetChecked(wp == BST_CHECKED);
             return 0;
         case BM_CLICK:
-            if (Enabled()) Toggle();
+            // As the user's click (or the caption's accelerator): the box takes the focus.
+            if (!Enabled()) return 0;
+            if (state_.CanFocused && GetFocus() != hwnd()) SetFocus(hwnd());
+            Toggle();
             return 0;
         case BM_GETSTATE:
             return (state_.Checked() ? BST_CHECKED : 0) | (GetFocus() == hwnd() ? BST_FOCUS : 0) |

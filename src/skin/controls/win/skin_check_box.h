@@ -38,6 +38,10 @@ class TspSkinCheckRadioBox : public TspSkinControl {
 
   private:
     void DrawCaption(DibSection& image, Rect caption, COLORREF color);
+    // The check picture of the box's state.
+    Rect CheckPictureRect(const TspDataSkinCheckRadioControl& record) const;
+    void DrawCheckPicture(DibSection& image, const Rect& source, int x, int y);
+    void PaintNonFlat(DibSection& image, const TspDataSkinCheckRadioControl& record);
 
     TspSkinCheckRadioState state_;
 };

@@ -6,6 +6,7 @@
 #include "skin/data/win/skin_change_relay.h"
 #include "skin/draw/effects.h"
 #include "skin/draw/win/regions.h"
+#include "skin/draw/win/window_paint.h"
 #include "win/text.h"
 
 namespace vemora::skin {
@@ -139,7 +140,7 @@ void TspSkinControl::UpdateSkinRegion() {
     skin_.LoadSkinRecord();
     const Image24* mask = skin_.Mask();
     if (!mask || !skin_.Skinned()) {
-        if (hasRegion_) SetWindowRgn(hwnd(), nullptr, TRUE);
+        if (hasRegion_) gdi::SetWindowRegion(hwnd(), UniqueRegion{}, true);
         hasRegion_ = false;
         return;
     }
@@ -171,9 +172,7 @@ void TspSkinControl::UpdateSkinRegion() {
         default:
             break;
     }
-    // The window owns a region once it is set.
-    hasRegion_ = region.get() != nullptr;
-    SetWindowRgn(hwnd(), region.release(), TRUE);
+    hasRegion_ = gdi::SetWindowRegion(hwnd(), std::move(region), true);
 }
 
 void TspSkinControl::PaintDefaultImage(DibSection& image) {
@@ -238,19 +237,11 @@ void TspSkinControl::TrackMouse(LPARAM lp) {
 }
 
 LRESULT TspSkinControl::SubclassMessage(UINT msg, WPARAM wp, LPARAM lp) {
+    LRESULT painted = 0;
+    if (HandleWholePaint(
+            hwnd(), msg, wp, [this](HDC dc) { Paint(dc); }, painted))
+        return painted;
     switch (msg) {
-        case WM_PAINT: {
-            PAINTSTRUCT ps;
-            HDC dc = BeginPaint(hwnd(), &ps);
-            Paint(dc);
-            EndPaint(hwnd(), &ps);
-            return 0;
-        }
-        case WM_PRINTCLIENT:
-            Paint(reinterpret_cast<HDC>(wp));
-            return 0;
-        case WM_ERASEBKGND:
-            return 1;
         case WM_MOUSEMOVE:
             TrackMouse(lp);
             break;

@@ -2,8 +2,11 @@
 
 #include <windowsx.h>
 
+#include <algorithm>
+
 #include "skin/data/win/skin_change_relay.h"
 #include "skin/draw/copy_rect.h"
+#include "skin/draw/win/window_paint.h"
 #include "win/text.h"
 #include "win/window.h"
 
@@ -156,6 +159,7 @@ void TspSkinPageControl::ApplySkinChange() {
     SendMessageW(hwnd(), WM_SETFONT, reinterpret_cast<WPARAM>(fonts_.Get(font)), FALSE);
     TabCtrl_SetItemSize(hwnd(), 0, TabItemHeight(record, TabHeight, DefaultItemHeight));
     PlacePages();
+    upDown_.reset();  // built again for the new record
     UpdateUpDown();
     InvalidateRect(hwnd(), nullptr, FALSE);
     for (auto& page : pages_) InvalidateRect(page->hwnd(), nullptr, FALSE);
@@ -164,6 +168,16 @@ void TspSkinPageControl::ApplySkinChange() {
 void TspSkinPageControl::PlacePages() {
     const Rect r = PageRect();
     for (auto& page : pages_) MoveWindow(page->hwnd(), r.left, r.top, RectWidth(r), RectHeight(r), TRUE);
+}
+
+std::vector<Rect> TspSkinPageControl::VisibleTabs() const {
+    std::vector<Rect> tabs;
+    for (int i = 0; i < TabCtrl_GetItemCount(hwnd()); ++i) {
+        RECT r{};
+        TabCtrl_GetItemRect(hwnd(), i, &r);
+        tabs.push_back(FromRECT(r));
+    }
+    return tabs;
 }
 
 void TspSkinPageControl::UpdateUpDown() {
@@ -175,15 +189,52 @@ void TspSkinPageControl::UpdateUpDown() {
         if (std::wstring_view(name) == UPDOWN_CLASSW) DestroyWindow(child);
         child = next;
     }
-    std::vector<Rect> tabs;
-    for (int i = 0; i < TabCtrl_GetItemCount(hwnd()); ++i) {
-        RECT r{};
-        TabCtrl_GetItemRect(hwnd(), i, &r);
-        tabs.push_back(FromRECT(r));
-    }
+    if (GetWindowLongW(hwnd(), GWL_STYLE) & TCS_MULTILINE) return;
     RECT client{};
     GetClientRect(hwnd(), &client);
-    upDownNeeded_ = TabsOutOfView(tabs, client.right, 0) > 0;
+    const std::vector<Rect> tabs = VisibleTabs();
+    const int n = TabsOutOfView(tabs, client.right, upDown_ ? upDown_->Width() : 0);
+    if (n == 0) {
+        upDown_.reset();
+        return;
+    }
+    if (!upDown_) {
+        const int scrolledOut =
+            int(std::count_if(tabs.begin(), tabs.end(), [](const Rect& t) { return t.right <= 0; }));
+        CreateUpDown(n, scrolledOut);
+        if (!upDown_) return;
+    }
+    upDown_->State().SetMax(n);
+    const int top = GetWindowLongW(hwnd(), GWL_STYLE) & TCS_BOTTOM ? client.bottom - upDown_->Height() : 0;
+    SetWindowPos(upDown_->hwnd(), HWND_TOP, client.right - upDown_->Width(), top, 0, 0,
+                 SWP_NOSIZE | SWP_NOACTIVATE);
+}
+
+void TspSkinPageControl::CreateUpDown(int outOfView, int scrolledOut) {
+    const TspDataSkinTabControl* record = Record();
+    upDown_ = std::make_unique<TspSkinUpDown>();
+    if (record && !record->UpDown.empty()) upDown_->SetSkinDataName(record->UpDown);
+    RECT client{};
+    GetClientRect(hwnd(), &client);
+    const int h = DefaultItemHeight;
+    if (!upDown_->Create(hwnd(), client.right - 2 * h, 0, 2 * h, h)) {
+        upDown_.reset();
+        return;
+    }
+    TspSkinUpDownState& state = upDown_->State();
+    state.SetMin(0);
+    state.SetMax(outOfView);
+    state.Increment = 1;
+    state.SetPosition(scrolledOut);
+    upDown_->SetSkinData(skinData_);
+    state.OnChange = [this] {
+        RECT client{};
+        GetClientRect(hwnd(), &client);
+        const int n = TabsOutOfView(VisibleTabs(), client.right, upDown_->Width());
+        upDown_->State().SetMax(n);
+        // The tab control shows the tab of that number first.
+        SendMessageW(hwnd(), WM_HSCROLL, MAKEWPARAM(SB_THUMBPOSITION, upDown_->State().Position()), 0);
+    };
 }
 
 void TspSkinPageControl::SetHovered(int index) {
@@ -277,19 +328,11 @@ void TspSkinPageControl::Paint(HDC target) {
 }
 
 LRESULT TspSkinPageControl::SubclassMessage(UINT msg, WPARAM wp, LPARAM lp) {
+    LRESULT painted = 0;
+    if (HandleWholePaint(
+            hwnd(), msg, wp, [this](HDC dc) { Paint(dc); }, painted))
+        return painted;
     switch (msg) {
-        case WM_PAINT: {
-            PAINTSTRUCT ps;
-            HDC dc = BeginPaint(hwnd(), &ps);
-            Paint(dc);
-            EndPaint(hwnd(), &ps);
-            return 0;
-        }
-        case WM_PRINTCLIENT:
-            Paint(reinterpret_cast<HDC>(wp));
-            return 0;
-        case WM_ERASEBKGND:
-            return 1;
         case TCM_ADJUSTRECT: {
             const LRESULT result = Control::SubclassMessage(msg, wp, lp);
             if (!wp) {
@@ -338,6 +381,11 @@ LRESULT TspSkinPageControl::SubclassMessage(UINT msg, WPARAM wp, LPARAM lp) {
         case WM_KILLFOCUS:
             InvalidateRect(hwnd(), nullptr, FALSE);
             break;
+        case WM_HSCROLL: {
+            const LRESULT result = Control::SubclassMessage(msg, wp, lp);
+            InvalidateRect(hwnd(), nullptr, FALSE);
+            return result;
+        }
         default:
             break;
     }

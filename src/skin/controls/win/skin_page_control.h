@@ -9,6 +9,7 @@
 
 #include "skin/controls/page_geometry.h"
 #include "skin/controls/win/skin_control.h"
+#include "skin/controls/win/skin_updown.h"
 
 namespace vemora::skin {
 
@@ -56,7 +57,9 @@ class TspSkinPageControl : public win::Control, public SkinChangeClient {
     const TspDataSkinTabControl* Record() const;
     const Image24* RecordPicture() const;
     int HoveredTab() const { return hovered_; }
-    bool HasUpDown() const { return upDownNeeded_; }
+    // The skinned scroll arrows, shown only while some tab is out of view.
+    bool HasUpDown() const { return upDown_ != nullptr; }
+    TspSkinUpDown* UpDown() { return upDown_.get(); }
 
     bool OnNotify(const NMHDR& header, LRESULT& result) override;
 
@@ -69,6 +72,8 @@ class TspSkinPageControl : public win::Control, public SkinChangeClient {
     Rect PageRect() const;
     void PlacePages();
     void UpdateUpDown();
+    std::vector<Rect> VisibleTabs() const;
+    void CreateUpDown(int outOfView, int scrolledOut);
     void SetHovered(int index);
 
     const TspSkinData* skinData_ = nullptr;
@@ -76,7 +81,7 @@ class TspSkinPageControl : public win::Control, public SkinChangeClient {
     FontCache fonts_;
     int hovered_ = -1;
     bool tracking_ = false;
-    bool upDownNeeded_ = false;
+    std::unique_ptr<TspSkinUpDown> upDown_;
 };
 
 }  // namespace vemora::skin

@@ -38,4 +38,9 @@ UniqueRegion RegionFromFrameMask(const NineAreaPoints& source, const NineAreaPoi
     return united;
 }
 
+bool SetWindowRegion(HWND window, UniqueRegion region, bool redraw) {
+    if (!SetWindowRgn(window, region.get(), redraw)) return false;
+    return region.release() != nullptr;
+}
+
 }  // namespace vemora::skin::gdi

@@ -27,5 +27,9 @@ UniqueRegion RegionFromMask(HBITMAP mask);
 UniqueRegion RegionFromFrameMask(const NineAreaPoints& source, const NineAreaPoints& target,
                                  const Image24& mask, int width, int height);
 
+// Gives the region (or none, which removes the window's) to the window; the window owns it
+// once accepted, and a refused one is freed here. True when the window now holds a region.
+bool SetWindowRegion(HWND window, UniqueRegion region, bool redraw);
+
 }  // namespace gdi
 }  // namespace vemora::skin

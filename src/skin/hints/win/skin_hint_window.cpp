@@ -5,6 +5,7 @@
 #include "skin/draw/win/dib_section.h"
 #include "skin/draw/win/regions.h"
 #include "skin/draw/win/screen.h"
+#include "skin/draw/win/window_paint.h"
 #include "skin/hints/win/skin_hint.h"
 #include "win/text.h"
 
@@ -99,7 +100,7 @@ void TspSkinHintWindow::ActivateHint(const Rect& r, const std::string& text) {
         region = gdi::RegionFromFrameMask(geometry_.source, geometry_.target, *mask, geometry_.width,
                                           geometry_.height);
     }
-    if (SetWindowRgn(hwnd(), region.get(), FALSE)) region.release();
+    gdi::SetWindowRegion(hwnd(), std::move(region), false);
     SetWindowPos(hwnd(), HWND_TOPMOST, at.x, at.y, geometry_.width, geometry_.height,
                  SWP_NOACTIVATE | SWP_SHOWWINDOW);
     InvalidateRect(hwnd(), nullptr, FALSE);
@@ -153,16 +154,15 @@ LRESULT TspSkinHintWindow::HandleMessage(UINT msg, WPARAM wp, LPARAM lp) {
             return MA_NOACTIVATE;
         case WM_NCHITTEST:
             return HTTRANSPARENT;
-        case WM_ERASEBKGND:
-            return 1;
         case WM_NCPAINT:
             return 0;
-        case WM_PAINT: {
-            PAINTSTRUCT ps;
-            HDC dc = BeginPaint(hwnd(), &ps);
-            Paint(dc);
-            EndPaint(hwnd(), &ps);
-            return 0;
+        case WM_PAINT:
+        case WM_PRINTCLIENT:
+        case WM_ERASEBKGND: {
+            LRESULT result = 0;
+            HandleWholePaint(
+                hwnd(), msg, wp, [this](HDC dc) { Paint(dc); }, result);
+            return result;
         }
         case WM_TIMER:
             component_.TimerFired();

@@ -2,6 +2,7 @@
 
 #include "skin/draw/win/regions.h"
 #include "skin/draw/win/screen.h"
+#include "skin/draw/win/window_paint.h"
 
 namespace vemora::skin {
 
@@ -27,7 +28,7 @@ void TspSkinPopupWindow::Show(const PopupLevel& level) {
             UniqueRegion region =
                 gdi::RegionFromFrameMask(PopupSourcePoints(skin), level.size.points, pictures[size_t(mask)],
                                          level.size.width, level.size.height);
-            if (region && SetWindowRgn(hwnd(), region.get(), FALSE)) region.release();
+            if (region) gdi::SetWindowRegion(hwnd(), std::move(region), false);
         }
     }
     const MenuSettings& settings = engine_.Settings();
@@ -90,12 +91,12 @@ LRESULT TspSkinPopupWindow::HandleMessage(UINT msg, WPARAM wp, LPARAM lp) {
         case WM_ERASEBKGND:
             Paint(reinterpret_cast<HDC>(wp));
             return 1;
-        case WM_PAINT: {
-            PAINTSTRUCT ps;
-            HDC dc = BeginPaint(hwnd(), &ps);
-            Paint(dc);
-            EndPaint(hwnd(), &ps);
-            return 0;
+        case WM_PAINT:
+        case WM_PRINTCLIENT: {
+            LRESULT result = 0;
+            HandleWholePaint(
+                hwnd(), msg, wp, [this](HDC dc) { Paint(dc); }, result);
+            return result;
         }
         case WM_TIMER:
             if (wp == kMouseTimer) PollMouse();
