@@ -485,13 +485,15 @@ void TRzCustomShellTree::Merge(TreeNode& node, TreeNode*& keep) {
         ns_.SuppressCriticalErrors(previous);
     }
 
+    // Matched pairs leave both lists; marked first and removed at once, so the pass stays
+    // n log n on a folder of thousands.
+    std::vector<bool> oldTaken(old.Count()), freshTaken(fresh.Count());
     for (int i = fresh.Count() - 1; i >= 0; --i) {
-        const int at = old.IndexOf(fresh.EntryIdList(i));
-        if (at >= 0) {
-            old.Delete(at);
-            fresh.Delete(i);
-        }
+        const int at = old.IndexOfFree(fresh.EntryIdList(i), oldTaken);
+        if (at >= 0) oldTaken[at] = freshTaken[i] = true;
     }
+    old.DeleteTaken(oldTaken);
+    fresh.DeleteTaken(freshTaken);
     for (int i = old.Count() - 1; i >= 0; --i) {
         auto* gone = static_cast<TreeNode*>(old.EntryNode(i));
         if (IsBelow(keep, gone)) keep = gone->parent;

@@ -164,7 +164,17 @@ void TRzShellTree::ShowSelection(TreeNode* node) {
 void TRzShellTree::MakeVisible(TreeNode& node) {
     if (!hwnd() || !node.viewItem) return;
     Syncing syncing(syncing_);
-    TreeView_EnsureVisible(hwnd(), ItemOf(node));
+    const HTREEITEM item = ItemOf(node);
+    TreeView_EnsureVisible(hwnd(), item);
+    // Scrolled down to, the node would sit on the last line with nothing of its place below
+    // it: bring it up to the middle, as far as the tree reaches.
+    const int lines = static_cast<int>(TreeView_GetVisibleCount(hwnd()));
+    int row = 0;
+    for (HTREEITEM at = TreeView_GetFirstVisible(hwnd()); at && at != item && row <= lines;
+         at = TreeView_GetNextVisible(hwnd(), at)) {
+        ++row;
+    }
+    for (int i = lines / 2; i < row && i <= lines; ++i) SendMessageW(hwnd(), WM_VSCROLL, SB_LINEDOWN, 0);
 }
 
 void TRzShellTree::WaitCursor(bool on) {
