@@ -128,6 +128,16 @@ TEST_F(TreeRefreshWin, AChangeNotificationRefreshesAfterItsTimer) {
     EXPECT_EQ(tree.Selected(), node);
 }
 
+TEST_F(TreeRefreshWin, F5RefreshesOnlyWithTheDefaultKeys) {
+    for (const bool keys : {false, true}) {
+        tree.SetOptions(stoShowHidden | (keys ? stoDefaultKeyHandling : 0));
+        const std::string name = keys ? "with-keys" : "without-keys";
+        ASSERT_TRUE(CreateDirectoryW(Widen(parent + "\\" + name).c_str(), nullptr));
+        SendMessageW(tree.hwnd(), WM_KEYDOWN, VK_F5, 0);
+        EXPECT_EQ(Shows(name), keys) << name;
+    }
+}
+
 TEST_F(TreeRefreshWin, ADeviceArrivalRefreshesEveryTreeAndSurvivesAFailingOne) {
     auto& handler = TRzDeviceChangeHandler::Instance();
     std::vector<std::string> errors;
