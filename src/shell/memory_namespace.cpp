@@ -64,6 +64,10 @@ class MemoryFolder : public ShellFolder {
         items = std::make_unique<MemoryEnum>(std::move(ids), item_.endResult);
         return kOk;
     }
+    HResult Revalidate() override {
+        ++ns_.revalidations;
+        return kOk;
+    }
     HResult GetAttributesOf(const IdList& relative, std::uint32_t& mask) override {
         MemoryItem* target = ns_.Resolve(item_, relative);
         if (!target) return kFileNotFound;

@@ -45,6 +45,7 @@ class MemoryNamespace : public ShellNamespace {
     int beeps = 0;
     int errorBoxes = 0;
     int enumerations = 0;
+    int revalidations = 0;
     std::vector<std::string> created;
 
     // ShellNamespace

@@ -62,6 +62,33 @@ void TRzPidlList::Delete(int index) {
     entries_.erase(entries_.begin() + index);
 }
 
+int TRzPidlList::IndexOfFree(const IdList& list, const std::vector<bool>& taken) const {
+    if (!sorted_) {
+        for (int i = 0; i < Count(); ++i) {
+            if (!taken[i] && Compare(entries_[i].list, list) == 0) return i;
+        }
+        return -1;
+    }
+    int position = 0;
+    if (!Search(list, position)) return -1;
+    // Search gives the first of equal entries only when duplicates are accepted.
+    while (position > 0 && Compare(entries_[position - 1].list, list) == 0) --position;
+    for (; position < Count() && Compare(entries_[position].list, list) == 0; ++position) {
+        if (!taken[position]) return position;
+    }
+    return -1;
+}
+
+void TRzPidlList::DeleteTaken(const std::vector<bool>& taken) {
+    std::size_t kept = 0;
+    for (std::size_t i = 0; i < entries_.size(); ++i) {
+        if (taken[i]) continue;
+        if (kept != i) entries_[kept] = std::move(entries_[i]);  // never onto itself: that empties it
+        ++kept;
+    }
+    entries_.resize(kept);
+}
+
 void TRzPidlList::SetSorted(bool sorted) {
     if (sorted && !sorted_) {
         std::stable_sort(entries_.begin(), entries_.end(),

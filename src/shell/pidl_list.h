@@ -24,6 +24,10 @@ class TRzPidlList {
     virtual ~TRzPidlList() = default;
     int IndexOf(const IdList& list) const;  // -1 when absent
     void Delete(int index);
+    // For matching two lists in one pass: the first entry equal to list that is not yet taken
+    // (-1 when none), and the removal of every taken entry at once.
+    int IndexOfFree(const IdList& list, const std::vector<bool>& taken) const;
+    void DeleteTaken(const std::vector<bool>& taken);
     void Clear() { entries_.clear(); }
     int Count() const { return static_cast<int>(entries_.size()); }
     int Capacity() const { return static_cast<int>(entries_.capacity()); }

@@ -78,6 +78,8 @@ class ShellFolder {
     virtual HResult ParseDisplayName(OwnerWindow owner, const std::string& name, IdList& relative) = 0;
     virtual HResult SetNameOf(OwnerWindow owner, const IdList& relative, const std::string& name,
                               IdList& renamed) = 0;
+    // Tells the folder to check its cached items again (drives that came or went).
+    virtual HResult Revalidate() { return kOk; }
 };
 
 class ShellNamespace {

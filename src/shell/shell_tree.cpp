@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <functional>
 
+#include "shell/device_change.h"
 #include "shell/id_list_array.h"
 #include "shell/pidl_list.h"
 #include "shell/shell_ops.h"
@@ -62,6 +63,17 @@ TreeNode* TRzCustomShellTree::FirstDataNode() const {
     return nullptr;
 }
 
+void TRzCustomShellTree::SetOptions(TRzShellTreeOptions options) {
+    const bool wasDynamic = options_ & stoDynamicRefresh;
+    options_ = options;
+    const bool dynamic = options_ & stoDynamicRefresh;
+    if (dynamic && !wasDynamic) {
+        view_->WatchDrives();
+    } else if (!dynamic && wasDynamic) {
+        view_->StopWatching();
+    }
+}
+
 void TRzCustomShellTree::BaseFolderChanged() {
     selectedLocation_.Clear();
     if (options_ & stoAutoFill) {
@@ -103,6 +115,46 @@ void TRzCustomShellTree::FillTree() {
         quickSelect_ = true;
         Select(roots_.front().get());
     }
+    if (timerTag_ != kTimerNone) TimerFired();  // now, not after the wait
+    if (options_ & stoDynamicRefresh) view_->WatchDrives();
+}
+
+void TRzCustomShellTree::TimerFired() {
+    const TimerTag tag = timerTag_;
+    timerTag_ = kTimerNone;
+    view_->StopTimer();
+    if (tag == kTimerRefresh) {
+        RefreshTree();
+    } else if (tag == kTimerSelection && selected_ && selected_->data) {
+        Raise raised(ignoreChanges_);
+        selectedLocation_.SetItemIdList(selected_->data->AbsIdList());
+    }
+}
+
+void TRzCustomShellTree::ChangeNotified(bool focused) {
+    if (ignoreNextChangeNotify_ || deferRefresh_) {
+        ignoreNextChangeNotify_ = false;
+        return;
+    }
+    timerTag_ = kTimerRefresh;
+    view_->StartTimer(focused ? 400 : 2000);
+}
+
+void TRzCustomShellTree::DeviceChanged(std::uint32_t event) {
+    if (event != kDeviceArrival && event != kDeviceRemoveComplete) return;
+    // Trees share the shell's computer folder: the first to hear of the change asks it to
+    // look at its drives again, the others only refresh.
+    static int refreshing = 0;
+    if (refreshing == 0) {
+        IdList drives;
+        std::shared_ptr<ShellFolder> computer;
+        if (Succeeded(ns_.SpecialFolderLocation(kCsidlDrives, drives)) &&
+            Succeeded(BindIdList(ns_, drives, computer)) && computer) {
+            computer->Revalidate();
+        }
+    }
+    Raise raised(refreshing);
+    RefreshTree();
 }
 
 void TRzCustomShellTree::PopulateNode(std::shared_ptr<ShellFolder> folder, TreeNode* node) {
@@ -318,6 +370,7 @@ bool TRzCustomShellTree::CanExpand(TreeNode& node) {
     if (eatExpand_) return false;
     if (node.children.empty() && node.hasChildren && node.data) {
         WaitCursor wait(*view_);
+        BulkUpdate bulk(*view_);
         PopulateNode(node.data->OwnFolder(), &node);
     }
     return true;
@@ -432,13 +485,15 @@ void TRzCustomShellTree::Merge(TreeNode& node, TreeNode*& keep) {
         ns_.SuppressCriticalErrors(previous);
     }
 
+    // Matched pairs leave both lists; marked first and removed at once, so the pass stays
+    // n log n on a folder of thousands.
+    std::vector<bool> oldTaken(old.Count()), freshTaken(fresh.Count());
     for (int i = fresh.Count() - 1; i >= 0; --i) {
-        const int at = old.IndexOf(fresh.EntryIdList(i));
-        if (at >= 0) {
-            old.Delete(at);
-            fresh.Delete(i);
-        }
+        const int at = old.IndexOfFree(fresh.EntryIdList(i), oldTaken);
+        if (at >= 0) oldTaken[at] = freshTaken[i] = true;
     }
+    old.DeleteTaken(oldTaken);
+    fresh.DeleteTaken(freshTaken);
     for (int i = old.Count() - 1; i >= 0; --i) {
         auto* gone = static_cast<TreeNode*>(old.EntryNode(i));
         if (IsBelow(keep, gone)) keep = gone->parent;

@@ -59,6 +59,12 @@ class ShellTreeView {
     virtual void MakeVisible(TreeNode& /*node*/) {}
     virtual void WaitCursor(bool /*on*/) {}
     virtual OwnerWindow TopLevelOwner() { return 0; }
+    // The tree's one-shot timer: (re)started for ms, or stopped; TimerFired when it elapses.
+    virtual void StartTimer(int /*ms*/) {}
+    virtual void StopTimer() {}
+    // Dynamic refresh: watch the drives (again), or drop every watch.
+    virtual void WatchDrives() {}
+    virtual void StopWatching() {}
 };
 
 class TRzCustomShellTree {
@@ -70,7 +76,7 @@ class TRzCustomShellTree {
 
     ShellNamespace& Namespace() { return ns_; }
     TRzShellTreeOptions Options() const { return options_; }
-    void SetOptions(TRzShellTreeOptions options) { options_ = options; }
+    void SetOptions(TRzShellTreeOptions options);
     TRzShellLocator& BaseFolder() { return baseFolder_; }
     TRzShellLocator& SelectedLocation() { return selectedLocation_; }
 
@@ -92,6 +98,16 @@ class TRzCustomShellTree {
     TreeNode* FirstDataNode() const;
     int AbsoluteIndex(const TreeNode& node) const;    // in the order of all nodes; the root is 0
     int ImageIndexOf(TreeNode& node, bool selected);  // looked up on first use
+
+    // What the one-shot timer will do: nothing, push the selection, or refresh.
+    enum TimerTag { kTimerNone = 0, kTimerSelection = 1, kTimerRefresh = 2 };
+    TimerTag PendingTimer() const { return timerTag_; }
+    void TimerFired();
+    // A watched drive changed: refresh soon (400 ms with the focus, 2 s without), unless the
+    // change was our own or a refresh is being held back.
+    void ChangeNotified(bool focused);
+    // The system's device-change broadcast: a disk or drive came or went.
+    void DeviceChanged(std::uint32_t event);
 
     // Driven by the view (or by tests, as a user would).
     bool CanExpand(TreeNode& node);  // the view asks before expanding; populates on first need
@@ -161,6 +177,7 @@ class TRzCustomShellTree {
     bool ignoreNextChangeNotify_ = false;
     bool editing_ = false;
     bool eatExpand_ = false;
+    TimerTag timerTag_ = kTimerNone;
 };
 
 }  // namespace vemora::shell

@@ -142,6 +142,27 @@ TEST_F(PidlListTest, DuplicatePolicies) {
     }
 }
 
+TEST_F(PidlListTest, MatchingTakesEachEqualEntryOnceThenRemovesTheTakenAtOnce) {
+    list.SetDuplicates(TRzDuplicates::dupAccept);
+    for (bool sorted : {false, true}) {
+        list.Clear();
+        list.SetSorted(sorted);
+        for (int i : {0, 2, 1, 2, 3}) list.Add(items[i]);  // d, b, c, b, a: b twice
+        std::vector<bool> taken(list.Count());
+        std::vector<int> found;
+        for (int i : {2, 2, 2, 3}) {
+            const int at = list.IndexOfFree(items[i], taken);
+            found.push_back(at < 0 ? -1 : list.EntryIdList(at) == items[i]);
+            if (at >= 0) taken[at] = true;
+        }
+        EXPECT_EQ(found, (std::vector<int>{1, 1, -1, 1}))
+            << "sorted " << sorted << ": b twice, not a third time";
+        list.DeleteTaken(taken);
+        ASSERT_EQ(list.Count(), 2) << sorted;
+        EXPECT_EQ(list.IndexOf(items[0]) >= 0 && list.IndexOf(items[1]) >= 0, true) << "d and c are left";
+    }
+}
+
 TEST(PidlList, WithoutFolderComparesBytes) {
     TRzPidlList list;
     list.SetSorted(true);

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include "shell/device_change.h"
 #include "shell/memory_namespace.h"
 #include "shell/shell_ops.h"
 
@@ -29,8 +30,10 @@ class ShellTreeTest : public testing::Test {
         return names;
     }
     std::string SelectedPath() { return tree.Selected()->data->FileSystemPath(); }
-    TreeNode* NodeAt(const std::vector<std::string>& names) {
-        TreeNode* node = tree.Items().front().get();
+    TreeNode* NodeAt(const std::vector<std::string>& names) { return NodeIn(tree, names); }
+
+    static TreeNode* NodeIn(TRzCustomShellTree& t, const std::vector<std::string>& names) {
+        TreeNode* node = t.Items().front().get();
         for (const auto& name : names) {
             TreeNode* next = nullptr;
             for (const auto& child : node->children) {
@@ -234,6 +237,100 @@ TEST_F(ShellTreeTest, SelectionEventsAndIndexes) {
     tree.UserSelected(NodeAt({"My Computer"}));
     EXPECT_EQ(tree.SelectedLocation().ItemIdList(), ns.AbsoluteOf(*computer));
     EXPECT_EQ(tree.SelectedLocation().FileSystemPath(), "") << "a virtual place has no path";
+}
+
+// The timer and watch requests a bound view receives.
+class RecordingView : public ShellTreeView {
+  public:
+    void StartTimer(int ms) override { timers.push_back(ms); }
+    void StopTimer() override { ++stops; }
+    void WatchDrives() override { ++watches; }
+    void StopWatching() override { ++unwatches; }
+    std::vector<int> timers;
+    int stops = 0, watches = 0, unwatches = 0;
+};
+
+class ViewedTree : public TRzCustomShellTree {
+  public:
+    ViewedTree(ShellNamespace& ns, ShellTreeView& view) : TRzCustomShellTree(ns) { BindView(&view); }
+};
+
+class DynamicRefreshTest : public ShellTreeTest {
+  protected:
+    DynamicRefreshTest() {
+        viewed.SetOptions(stoShowHidden);
+        viewed.SelectedLocation().SetFileSystemPath("C:\\work\\a\\b");
+        viewed.FillTree();
+        view.unwatches = 0;  // the default options watch; these do not
+    }
+    RecordingView view;
+    ViewedTree viewed{ns, view};
+};
+
+TEST_F(DynamicRefreshTest, ChangeNotificationsRefreshAfterTheTimer) {
+    viewed.ChangeNotified(true);
+    viewed.ChangeNotified(false);  // restarts the timer, longer without the focus
+    EXPECT_EQ(view.timers, (std::vector<int>{400, 2000}));
+    EXPECT_EQ(viewed.PendingTimer(), TRzCustomShellTree::kTimerRefresh);
+    ns.Add(*b, "late");
+    EXPECT_TRUE(viewed.Selected()->children.empty()) << "nothing before the timer fires";
+    viewed.TimerFired();
+    EXPECT_EQ(viewed.PendingTimer(), TRzCustomShellTree::kTimerNone);
+    ASSERT_EQ(viewed.Selected()->children.size(), 1u);
+    EXPECT_EQ(viewed.Selected()->text, "b") << "the selection is kept";
+
+    // Our own change (a rename, a new folder) and changes while a menu is open start nothing.
+    view.timers.clear();
+    viewed.SetIgnoreNextChangeNotify();
+    viewed.ChangeNotified(true);
+    EXPECT_TRUE(view.timers.empty());
+    viewed.ChangeNotified(true);
+    EXPECT_EQ(view.timers, std::vector<int>{400}) << "only the next notification is ignored";
+    viewed.TimerFired();
+    view.timers.clear();
+    viewed.SetDeferRefresh(true);
+    viewed.ChangeNotified(true);
+    viewed.SetDeferRefresh(false);
+    EXPECT_TRUE(view.timers.empty());
+}
+
+TEST_F(DynamicRefreshTest, FillTreeRunsAPendingTimerAtOnceAndWatchesWithTheOption) {
+    viewed.ChangeNotified(false);
+    viewed.FillTree();
+    EXPECT_EQ(viewed.PendingTimer(), TRzCustomShellTree::kTimerNone) << "the refresh ran with the fill";
+    EXPECT_EQ(view.watches, 0);
+
+    viewed.SetOptions(viewed.Options() | stoDynamicRefresh);
+    EXPECT_EQ(view.watches, 1) << "switching the option on watches the drives";
+    viewed.FillTree();
+    EXPECT_EQ(view.watches, 2) << "and every fill watches them again";
+    viewed.SetOptions(viewed.Options() & ~stoDynamicRefresh);
+    EXPECT_EQ(view.unwatches, 1);
+}
+
+TEST_F(DynamicRefreshTest, DeviceArrivalRevalidatesTheComputerAndRefreshes) {
+    struct Case {
+        std::uint32_t event;
+        bool reacts;
+    };
+    for (const Case c : {Case{kDeviceArrival, true}, Case{kDeviceRemoveComplete, true}, Case{0x0007, false},
+                         Case{0x8001, false}}) {
+        const int before = ns.revalidations;
+        MemoryItem& d = ns.Add(*computer, "D:");
+        viewed.DeviceChanged(c.event);
+        EXPECT_EQ(ns.revalidations - before, c.reacts ? 1 : 0) << std::hex << c.event;
+        const bool shown = NodeIn(viewed, {"My Computer", "D:"}) != nullptr;
+        EXPECT_EQ(shown, c.reacts) << std::hex << c.event;
+        ns.Remove(d);
+        viewed.RefreshTree();
+    }
+    // A second tree refreshing inside the first one's device refresh does not revalidate again.
+    ViewedTree other(ns, view);
+    other.FillTree();
+    const int before = ns.revalidations;
+    viewed.OnFillStart = [&] { other.DeviceChanged(kDeviceArrival); };
+    viewed.DeviceChanged(kDeviceArrival);
+    EXPECT_EQ(ns.revalidations - before, 1);
 }
 
 }  // namespace

@@ -8,7 +8,7 @@
 #include "shell/shell_ops.h"
 #include "shell/win/select_folder_dialog.h"
 #include "shell/win/windows_namespace.h"
-#include "support/shell_test_dir.h"
+#include "support/test_dir.h"
 
 namespace vemora::shell::win {
 namespace {
@@ -28,7 +28,7 @@ class SelectFolderWin : public testing::Test {
 };
 
 TEST_F(SelectFolderWin, OpensAtTheTypedFolderAndOkReturnsIt) {
-    vemora::test::ShellTestDir dir;
+    vemora::test::TestDir dir(vemora::test::TestDir::Under::kLinuxTmp);
     const std::string target = dir.Make("one\\two\\three");
     dialog.SetSelectedPath(target);
     bool checked = false;
@@ -42,6 +42,8 @@ TEST_F(SelectFolderWin, OpensAtTheTypedFolderAndOkReturnsIt) {
         EXPECT_EQ(form.btnCancel.Text(), "Cancel");
         EXPECT_EQ(form.btnDeleteFolder.Text(), "Delete");
         EXPECT_FALSE(form.btnNewFolder.Visible()) << "the default options hide the tool buttons";
+        EXPECT_EQ(form.ShellTree.Options(), stoAutoFill | stoContextMenus | stoShowHidden)
+            << "no drive watching, no command keys, no virtual folders in the picker";
         EXPECT_TRUE(form.btnDeleteFolder.Enabled());
         EXPECT_FALSE(form.RzStatusBar1.PanelText().empty());
         checked = true;
@@ -130,7 +132,7 @@ TEST_F(SelectFolderWin, ReenteringExecuteIsRefused) {
 }
 
 TEST_F(SelectFolderWin, ToolButtonsFollowTheOptions) {
-    vemora::test::ShellTestDir dir;
+    vemora::test::TestDir dir(vemora::test::TestDir::Under::kLinuxTmp);
     dialog.SetSelectedPath(dir.Make("x"));
     dialog.Options = kDefaultSelectFolderOptions | sfdoCreateDeleteButtons;
     dialog.OnFormShow = [&](TRzSelectFolderForm& form) {

@@ -4,16 +4,101 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
+#include <vector>
+
 #include "shell/shell_ops.h"
 #include "shell/win/rz_shell_tree.h"
 #include "shell/win/windows_namespace.h"
 #include "support/pump.h"
-#include "support/shell_test_dir.h"
+#include "support/test_dir.h"
 #include "win/text.h"
 #include "win/window.h"
 
 namespace vemora::shell::win {
 namespace {
+
+bool CriticalErrorsOff() {
+    const UINT mode = SetErrorMode(0);
+    SetErrorMode(mode);
+    return mode & SEM_FAILCRITICALERRORS;
+}
+
+// The real shell, with a note of the error mode every enumeration runs under.
+class ErrorModeSpy : public ShellNamespace {
+  public:
+    class Folder : public ShellFolder {
+      public:
+        Folder(std::shared_ptr<ShellFolder> inner, ErrorModeSpy& spy) : inner_(std::move(inner)), spy_(spy) {}
+        HResult BindToObject(const IdList& relative, std::shared_ptr<ShellFolder>& folder) override {
+            std::shared_ptr<ShellFolder> bound;
+            const HResult hr = inner_->BindToObject(relative, bound);
+            if (bound) folder = std::make_shared<Folder>(bound, spy_);
+            return hr;
+        }
+        HResult EnumObjects(OwnerWindow owner, std::uint32_t flags,
+                            std::unique_ptr<ShellEnum>& items) override {
+            spy_.enumerations.push_back(CriticalErrorsOff());
+            return inner_->EnumObjects(owner, flags, items);
+        }
+        HResult GetAttributesOf(const IdList& relative, std::uint32_t& mask) override {
+            return inner_->GetAttributesOf(relative, mask);
+        }
+        HResult GetDisplayNameOf(const IdList& relative, std::uint32_t mode, std::string& name) override {
+            return inner_->GetDisplayNameOf(relative, mode, name);
+        }
+        HResult CompareIDs(const IdList& a, const IdList& b, int& result) override {
+            return inner_->CompareIDs(a, b, result);
+        }
+        HResult ParseDisplayName(OwnerWindow owner, const std::string& name, IdList& relative) override {
+            return inner_->ParseDisplayName(owner, name, relative);
+        }
+        HResult SetNameOf(OwnerWindow owner, const IdList& relative, const std::string& name,
+                          IdList& renamed) override {
+            return inner_->SetNameOf(owner, relative, name, renamed);
+        }
+
+      private:
+        std::shared_ptr<ShellFolder> inner_;
+        ErrorModeSpy& spy_;
+    };
+
+    std::shared_ptr<ShellFolder> Desktop() override {
+        return std::make_shared<Folder>(real_.Desktop(), *this);
+    }
+    std::string PathFromIdList(const IdList& absolute) override { return real_.PathFromIdList(absolute); }
+    HResult SpecialFolderLocation(int csidl, IdList& absolute) override {
+        return real_.SpecialFolderLocation(csidl, absolute);
+    }
+    int SysIconIndex(const IdList& absolute, bool open) override {
+        return real_.SysIconIndex(absolute, open);
+    }
+    int ShellMajorVersion() override { return real_.ShellMajorVersion(); }
+    bool SuppressCriticalErrors(bool suppress) override { return real_.SuppressCriticalErrors(suppress); }
+    void Beep() override {}
+    std::string ErrorText(HResult code) override { return real_.ErrorText(code); }
+    std::uint32_t MakeDirectory(const std::string& path) override { return real_.MakeDirectory(path); }
+    std::string CurrentDirectory() override { return real_.CurrentDirectory(); }
+
+    std::vector<bool> enumerations;  // critical-error boxes off during each
+
+  private:
+    WindowsNamespace& real_ = SystemNamespace();
+};
+
+// Message boxes and other dialogs of this thread.
+BOOL CALLBACK CountDialog(HWND hwnd, LPARAM count) {
+    wchar_t name[16] = {};
+    GetClassNameW(hwnd, name, 16);
+    if (IsWindowVisible(hwnd) && std::wstring(name) == L"#32770") ++*reinterpret_cast<int*>(count);
+    return TRUE;
+}
+
+int DialogsShown() {
+    int count = 0;
+    EnumThreadWindows(GetCurrentThreadId(), &CountDialog, reinterpret_cast<LPARAM>(&count));
+    return count;
+}
 
 class Host : public vemora::win::Window {
   public:
@@ -74,7 +159,7 @@ TEST_F(ShellTreeWin, DesktopRootWithMyComputerAndItsDrives) {
 }
 
 TEST_F(ShellTreeWin, LocatesADeepFolderExpandingEveryLevel) {
-    vemora::test::ShellTestDir dir;
+    vemora::test::TestDir dir(vemora::test::TestDir::Under::kLinuxTmp);
     const std::string target = dir.Make("a\\b");
     tree.SelectedLocation().SetFileSystemPath(target);
     ASSERT_TRUE(tree.SelectedLocation().ItemIdList().HasItems());
@@ -89,7 +174,7 @@ TEST_F(ShellTreeWin, LocatesADeepFolderExpandingEveryLevel) {
 }
 
 TEST_F(ShellTreeWin, FolderCreatedOutsideAppearsAfterRefresh) {
-    vemora::test::ShellTestDir dir;
+    vemora::test::TestDir dir(vemora::test::TestDir::Under::kLinuxTmp);
     const std::string parent = dir.Make("p");
     tree.SelectedLocation().SetFileSystemPath(parent);
     tree.FillTree();
@@ -122,6 +207,60 @@ TEST_F(ShellTreeWin, IconsComeFromTheSystemListOnFirstDraw) {
     vemora::test::PumpFor(100);
     EXPECT_EQ(computer->imageIndex, ns.SysIconIndex(computer->data->AbsIdList(), false));
     EXPECT_NE(root.imageIndex, 0);
+}
+
+TEST_F(ShellTreeWin, UnreadablePlacesKeepTheirExpandButtonWithoutAnErrorBox) {
+    vemora::test::TestDir dir(vemora::test::TestDir::Under::kLinuxTmp);
+    // A drive letter whose target is missing stands for a drive without its medium.
+    wchar_t drive[] = L"?:";
+    for (drive[0] = L'Q'; drive[0] < L'Z' && (GetLogicalDrives() & (1u << (drive[0] - L'A'))); ++drive[0]) {
+    }
+    ASSERT_TRUE(DefineDosDeviceW(0, drive, vemora::win::Widen(dir.path() + "\\missing").c_str()));
+    struct Undefine {
+        const wchar_t* drive;
+        ~Undefine() { DefineDosDeviceW(DDD_REMOVE_DEFINITION, drive, nullptr); }
+    } undefine{drive};
+    const std::string driveRoot = vemora::win::Narrow(drive) + "\\";
+    const std::string vanished = dir.Make("gone\\inside");
+
+    struct Case {
+        const char* what;
+        std::string path;
+        std::function<void()> makeUnreadable;
+    };
+    const Case cases[] = {
+        {"a drive without its medium", driveRoot, [] {}},
+        {"a folder removed after it was listed", dir.path() + "\\gone",
+         [&] {
+             RemoveDirectoryW(vemora::win::Widen(vanished).c_str());
+             RemoveDirectoryW(vemora::win::Widen(dir.path() + "\\gone").c_str());
+         }},
+    };
+    for (const auto& c : cases) {
+        ErrorModeSpy spy;
+        TRzShellTree spied(spy);
+        ASSERT_TRUE(spied.Create(host.hwnd(), 4, 4, 400, 430));
+        spied.SetOptions(stoShowHidden);
+        spied.SelectedLocation().SetFileSystemPath(c.path);
+        spied.FillTree();
+        TreeNode* node = spied.Selected();
+        ASSERT_TRUE(node && node->data) << c.what;
+        ASSERT_EQ(node->data->FileSystemPath(), c.path) << c.what;
+        ASSERT_TRUE(node->hasChildren) << c.what;
+        c.makeUnreadable();
+        spy.enumerations.clear();
+        const bool modeBefore = CriticalErrorsOff();
+        TreeView_Expand(spied.hwnd(), spied.ItemOf(*node), TVE_EXPAND);  // as a click on its button
+        EXPECT_EQ(DialogsShown(), 0) << c.what;
+        EXPECT_TRUE(node->children.empty()) << c.what;
+        EXPECT_TRUE(node->hasChildren) << c.what << ": the user can try again";
+        TVITEMW item{TVIF_CHILDREN};
+        item.hItem = spied.ItemOf(*node);
+        ASSERT_TRUE(TreeView_GetItem(spied.hwnd(), &item));
+        EXPECT_EQ(item.cChildren, 1) << c.what << ": the control still shows the button";
+        EXPECT_EQ(spy.enumerations, std::vector<bool>{true}) << c.what << ": boxes are off while enumerating";
+        EXPECT_EQ(CriticalErrorsOff(), modeBefore) << c.what << ": the error mode is restored";
+    }
 }
 
 }  // namespace

@@ -7,8 +7,10 @@
 #include <shlobj.h>
 
 #include <functional>
+#include <memory>
 
 #include "shell/shell_tree.h"
+#include "shell/win/change_handler_thread.h"
 #include "shell/win/com_ptr.h"
 #include "win/controls/control.h"
 
@@ -16,6 +18,8 @@ namespace vemora::shell::win {
 
 class TRzShellTree : public vemora::win::Control, public TRzCustomShellTree, private ShellTreeView {
   public:
+    static constexpr UINT kChangeNotifyMessage = WM_USER + 101;  // 1125, from the watcher thread
+
     explicit TRzShellTree(ShellNamespace& ns);
     ~TRzShellTree() override;
 
@@ -61,6 +65,12 @@ class TRzShellTree : public vemora::win::Control, public TRzCustomShellTree, pri
     void MakeVisible(TreeNode& node) override;
     void WaitCursor(bool on) override;
     OwnerWindow TopLevelOwner() override;
+    void StartTimer(int ms) override;
+    void StopTimer() override;
+    void WatchDrives() override;
+    void StopWatching() override;
+
+    bool DefaultKey(WPARAM key);
 
     void SetItemState(const TreeNode& node, TVITEMW& item) const;
     void ApplyBackground();
@@ -71,7 +81,9 @@ class TRzShellTree : public vemora::win::Control, public TRzCustomShellTree, pri
     ComPtr<IContextMenu> ContextMenuOf(TreeNode& node);
     HResult InvokeOffset(IContextMenu& menu, int offset);
 
-    ComPtr<IContextMenu> activeMenu_;  // while its popup is open
+    ComPtr<IContextMenu> activeMenu_;                // while its popup is open
+    std::unique_ptr<TChangeHandlerThread> watcher_;  // only with stoDynamicRefresh
+    int deviceTicket_ = 0;
 
     int updates_ = 0;
     int syncing_ = 0;  // the control reacts to the model, not the user

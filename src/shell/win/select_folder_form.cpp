@@ -47,6 +47,7 @@ bool TRzSelectFolderForm::FormCreate(HWND owner) {
     btnDeleteFolder.Create(hwnd(), 137, 4, 92, 24, "&Delete");
     btnDeleteFolder.onClick = [this] { DeleteBtnClick(); };
     ShellTree.Create(hwnd(), 8, 32, 341, 241);
+    ShellTree.SetOptions(0);  // as designed: the picker's options and the show step add what it uses
     ShellTree.OnChange = [this](TreeNode* node) { ShellTreeChange(node); };
     ShellTree.onContextMenu = [this](TreeNode& node, POINT at) { ShowTreeContextMenu(node, at); };
     ButtonPanel.Create(hwnd(), 0, kClientHeight - kPanelHeight, kClientWidth, kPanelHeight);

@@ -4,6 +4,7 @@
 #include <shlwapi.h>
 
 #include "win/error_text.h"
+#include "win/handles.h"
 #include "win/text.h"
 
 namespace vemora::shell::win {
@@ -48,6 +49,28 @@ std::string FromStrRet(STRRET& value, LPCITEMIDLIST item) {
     return {};
 }
 
+// The failure of listing a file-system folder's directory, or S_OK when it can be listed
+// (or is no file-system folder). Wine's shell enumerates a folder it cannot read (a drive
+// whose medium or target is missing) as an empty one; the tree must not take that for a
+// folder without subfolders.
+HRESULT ListingFailure(IShellFolder& folder) {
+    ComPtr<IPersistFolder2> persist;
+    if (FAILED(folder.QueryInterface(IID_IPersistFolder2, persist.PutVoid())) || !persist) return S_OK;
+    ShellIdList self;
+    if (FAILED(persist->GetCurFolder(self.Put())) || !self.get()) return S_OK;
+    wchar_t path[MAX_PATH] = {};
+    if (!SHGetPathFromIDListW(self.get(), path) || !path[0]) return S_OK;
+    std::wstring pattern = path;
+    if (pattern.back() != L'\\') pattern.push_back(L'\\');
+    pattern.push_back(L'*');
+    WIN32_FIND_DATAW data{};
+    const vemora::win::UniqueFind find(
+        FindFirstFileExW(pattern.c_str(), FindExInfoStandard, &data, FindExSearchNameMatch, nullptr, 0));
+    if (find) return S_OK;
+    const DWORD error = GetLastError();
+    return error == ERROR_FILE_NOT_FOUND || error == ERROR_NO_MORE_FILES ? S_OK : HRESULT_FROM_WIN32(error);
+}
+
 }  // namespace
 
 HResult WindowsFolder::BindToObject(const IdList& relative, std::shared_ptr<ShellFolder>& folder) {
@@ -59,6 +82,7 @@ HResult WindowsFolder::BindToObject(const IdList& relative, std::shared_ptr<Shel
 
 HResult WindowsFolder::EnumObjects(OwnerWindow owner, std::uint32_t flags,
                                    std::unique_ptr<ShellEnum>& items) {
+    if (const HRESULT failure = ListingFailure(*folder_.get()); FAILED(failure)) return failure;
     ComPtr<IEnumIDList> list;
     const HRESULT hr = folder_->EnumObjects(Hwnd(owner), flags, list.Put());
     // Some folders answer S_FALSE without an enumerator (a drive without a medium).
@@ -125,6 +149,11 @@ std::string WindowsNamespace::PathFromIdList(const IdList& absolute) {
     wchar_t path[MAX_PATH] = {};
     const IdList list = CopyIdList(absolute);
     return SHGetPathFromIDListW(Pidl(list), path) ? Narrow(path) : std::string();
+}
+
+HResult WindowsFolder::Revalidate() {
+    SFGAOF attributes = SFGAO_VALIDATE;
+    return folder_->GetAttributesOf(0, nullptr, &attributes);
 }
 
 HResult WindowsNamespace::SpecialFolderLocation(int csidl, IdList& absolute) {

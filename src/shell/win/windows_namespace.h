@@ -28,6 +28,7 @@ class WindowsFolder : public ShellFolder {
     HResult ParseDisplayName(OwnerWindow owner, const std::string& name, IdList& relative) override;
     HResult SetNameOf(OwnerWindow owner, const IdList& relative, const std::string& name,
                       IdList& renamed) override;
+    HResult Revalidate() override;
 
   private:
     ComPtr<IShellFolder> folder_;

@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <atomic>
 
 #include "app/win/file_io.h"
@@ -34,10 +35,10 @@ void RemoveTree(const std::wstring& path) {
 
 }  // namespace
 
-TestDir::TestDir() {
+TestDir::TestDir(Under under) {
     static std::atomic<int> counter{0};
-    wchar_t temp[MAX_PATH] = {};
-    GetTempPathW(MAX_PATH, temp);
+    wchar_t temp[MAX_PATH] = L"Z:\\tmp\\";
+    if (under == Under::kTemp) GetTempPathW(MAX_PATH, temp);
     const std::wstring path = std::wstring(temp) + L"vemora-test-" + std::to_wstring(GetCurrentProcessId()) +
                               L"-" + std::to_wstring(counter++) + L"-" + std::to_wstring(GetTickCount());
     RemoveTree(path);
@@ -47,6 +48,18 @@ TestDir::TestDir() {
 
 TestDir::~TestDir() {
     RemoveTree(win::Widen(path_));
+}
+
+std::string TestDir::Make(const std::string& relative) const {
+    std::string full = path_;
+    for (std::size_t at = 0; at <= relative.size();) {
+        const std::size_t end = std::min(relative.find('\\', at), relative.size());
+        full.push_back('\\');
+        full.append(relative, at, end - at);
+        CreateDirectoryW(win::Widen(full).c_str(), nullptr);
+        at = end + 1;
+    }
+    return full;
 }
 
 void WriteTextFile(const std::string& path, const std::string& bytes) {
