@@ -70,7 +70,9 @@ TEST(SystemMenuItems, TheStandardItemsForEachWindowState) {
             GetSystemMenuItems(c.internal ? nullptr : &systemMenu, true, internal, {c.frame});
         EXPECT_EQ(&items, c.internal ? &internal : &systemMenu);
         EXPECT_EQ(Names(items), c.names);
-        if (!c.internal) EXPECT_EQ(Names(internal), Names_{"stale"}) << "the internal menu is left alone";
+        if (!c.internal) {
+            EXPECT_EQ(Names(internal), Names_{"stale"}) << "the internal menu is left alone";
+        }
     }
 }
 
