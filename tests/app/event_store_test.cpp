@@ -74,7 +74,9 @@ TEST(EventStore, DropFrontKeepsTheNewestRows) {
             ASSERT_EQ(store.Text(i, EventStore::kName), name(c.rows - kept + i)) << i;
             ASSERT_EQ(store.Image(i), int((c.rows - kept + i) % 5)) << i;
         }
-        if (kept > 0) EXPECT_EQ(last.data(), store.Text(kept - 1, EventStore::kName).data());
+        if (kept > 0) {
+            EXPECT_EQ(last.data(), store.Text(kept - 1, EventStore::kName).data());
+        }
         // At most the text of one chunk stays held for the rows that went.
         const size_t droppedText = (c.rows - kept) * (c.rowBytes + 14);
         EXPECT_LE(store.HeldBytes() + droppedText, heldBefore + (1 << 20));

@@ -32,6 +32,7 @@ class ListBoundTest : public FormFixture {
         }
         return names;
     }
+    int Selected() const { return ListView_GetNextItem(form->RzLWMsg.hwnd(), -1, LVNI_SELECTED); }
     bool StatusSays(uint64_t dropped) const {
         return PumpUntil([&] {
             return form->StatusText() == std::string("列表只保留最新的 5 行,较早的 ")
@@ -63,19 +64,30 @@ TEST_F(ListBoundTest, NewestRowsStayInTheOrderShownAndTheLogKeepsEveryLine) {
     ASSERT_TRUE(StatusSays(11)) << form->StatusText();
     EXPECT_THAT(Shown(), ElementsAreArray({"n11", "n12", "n13", "n14", "n15"}));
 
+    // The selection stays on its change as the rows move up, and goes when it leaves.
+    ListView_SetItemState(form->RzLWMsg.hwnd(), 2, LVIS_SELECTED | LVIS_FOCUSED,
+                          LVIS_SELECTED | LVIS_FOCUSED);
+    Add(16, 18);
+    ASSERT_TRUE(StatusSays(13)) << form->StatusText();
+    EXPECT_THAT(Shown(), ElementsAreArray({"n13", "n14", "n15", "n16", "n17"}));
+    EXPECT_EQ(Selected(), 0) << "n13";
+    Add(18, 19);
+    ASSERT_TRUE(StatusSays(14)) << form->StatusText();
+    EXPECT_EQ(Selected(), -1);
+
     const std::string log = ReadTextFile(DailyLogPath(form->AppDir(), LocalNow()));
-    EXPECT_EQ(std::count(log.begin(), log.end(), '\n'), 16);
-    for (int i = 0; i < 16; ++i)
+    EXPECT_EQ(std::count(log.begin(), log.end(), '\n'), 19);
+    for (int i = 0; i < 19; ++i)
         EXPECT_THAT(log, HasSubstr(std::string("?n").append(std::to_string(i)).append("\r\n")));
 
     // Open keeps the newest lines of a longer file the same way, and says so.
-    const std::string file = watched / "sixteen.log";
+    const std::string file = watched / "nineteen.log";
     WriteTextFile(file, log);
     ui.fileAnswer = win::Widen(file);
     form->OpenItemClick();
     EXPECT_TRUE(ui.messages.empty());
-    ASSERT_TRUE(StatusSays(11)) << form->StatusText();
-    EXPECT_THAT(Shown(), ElementsAreArray({"n11", "n12", "n13", "n14", "n15"}));
+    ASSERT_TRUE(StatusSays(14)) << form->StatusText();
+    EXPECT_THAT(Shown(), ElementsAreArray({"n14", "n15", "n16", "n17", "n18"}));
 
     form->ClearItemClick();
     EXPECT_THAT(form->StatusText(), HasSubstr("Ctrl+Alt+M")) << "a cleared list has lost nothing";

@@ -162,7 +162,8 @@ class TFormVemora : public win::Window, private win::VirtualListView::Source {
     LocalTime Now() const;
     void ShowRowsSoon();  // after the last show's interval while recording goes on
     void ShowNewRows();   // the list learns of appended and dropped rows
-    void EndWatch();      // closes the watch and re-enables Start
+    void DropOldestRows(size_t count);
+    void EndWatch();  // closes the watch and re-enables Start
     void ShowError(const std::string& text);
     void SetWarning(std::string warning);
     void ReadLocaleFormats();

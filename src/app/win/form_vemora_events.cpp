@@ -101,17 +101,28 @@ void TFormVemora::ShowRowsSoon() {
 void TFormVemora::ShowNewRows() {
     KillTimer(hwnd(), kShowRowsTimer);
     rowsShownAt_ = GetTickCount64();
-    if (events_.size() > maxRows_) {
-        const size_t count = events_.size() - maxRows_;
-        events_.DropFront(count);
-        order_.DropFront(count);
-    }
+    if (events_.size() > maxRows_) DropOldestRows(events_.size() - maxRows_);
     RzLWMsg.SetRowCount(events_.size());
     if (events_.DroppedCount() != droppedShown_) {
         if (events_.DroppedCount() != 0) InvalidateRect(RzLWMsg.hwnd(), nullptr, FALSE);  // rows moved up
         droppedShown_ = events_.DroppedCount();
         SetWarning(warning_);
     }
+}
+
+// The selected row stays on its change, or goes with it.
+void TFormVemora::DropOldestRows(size_t count) {
+    const HWND list = RzLWMsg.hwnd();
+    const int selected = ListView_GetNextItem(list, -1, LVNI_SELECTED);
+    const size_t storeIndex = selected >= 0 ? order_.StoreIndex(static_cast<size_t>(selected)) : 0;
+    events_.DropFront(count);
+    order_.DropFront(count);
+    if (selected < 0) return;
+    const int moved = storeIndex >= count ? static_cast<int>(order_.ShownIndex(storeIndex - count)) : -1;
+    if (moved == selected) return;
+    ListView_SetItemState(list, -1, 0, LVIS_SELECTED | LVIS_FOCUSED);
+    if (moved >= 0)
+        ListView_SetItemState(list, moved, LVIS_SELECTED | LVIS_FOCUSED, LVIS_SELECTED | LVIS_FOCUSED);
 }
 
 void TFormVemora::ClearItemClick() {
