@@ -64,8 +64,8 @@ if [ "${VEMORA_BENCH_BARE_ONLY:-}" ]; then  # how often Wine itself loses names:
 fi
 
 echo "watch_burst: $runs runs of $files files; delays from the last creation"
-printf '%4s %13s %13s %9s %10s %10s %11s %11s %11s\n' run rows log-lines inotify created-s \
-  to-row-s to-log-s bare-names bare-last-s round-trip
+printf '%4s %13s %13s %9s %10s %10s %11s %11s %11s %11s  %s\n' run rows log-lines inotify created-s \
+  to-row-s to-log-s bare-names bare-last-s round-trip idle-window longest-message
 for ((run = 1; run <= runs; run++)); do
   watch=$(burst watch "$files" flat)
   bare=$(burst bare "$files" flat)
@@ -76,13 +76,15 @@ for ((run = 1; run <= runs; run++)); do
   last_row=$(echo "$watch" | field 'last row at')
   last_log=$(echo "$watch" | field 'last log line at')
   trip=$(echo "$watch" | field 'longest round trip')
+  longest=$(echo "$watch" | sed -n 's/.*longest message \(0x[0-9a-f]* to [A-Za-z0-9_]*\), \([0-9.]*\) ms.*/\1 \2ms/p' | tr ' ' '_')
   read -r _ bare_end _ < <(echo "$bare" | sed -n 's/^burst: //p')
   bare_names=$(echo "$bare" | sed -n 's/^baseline bare: \([0-9]*\) of.*/\1/p')
   bare_last=$(echo "$bare" | field 'last at')
+  idle=$(echo "$bare" | field 'idle window')
   awk -v run="$run" -v rows="$rows" -v lines="$lines" -v n="$files" -v ino="$inotify" -v c="$created" \
     -v e="$end" -v r="$last_row" -v l="$last_log" -v bn="$bare_names" -v be="$bare_end" -v bl="$bare_last" \
-    -v t="$trip" 'BEGIN{printf "%4d %6d/%-6d %6d/%-6d %9d %10.3f %10.3f %11.3f %5d/%-5d %11.3f %8.1f ms\n",
-      run, rows, n, lines, n, ino, c, r - e, l - e, bn, n, bl - be, t}'
+    -v t="$trip" -v m="$longest" -v i="$idle" 'BEGIN{printf "%4d %6d/%-6d %6d/%-6d %9d %10.3f %10.3f %11.3f %5d/%-5d %11.3f %8.1f ms %8.1f ms  %s\n",
+      run, rows, n, lines, n, ino, c, r - e, l - e, bn, n, bl - be, t, i, m}'
 done
 
 echo "watch_burst: $tree_files files into 100 subdirectories created during the watch (subtree on)"

@@ -59,7 +59,9 @@ double Seconds(LARGE_INTEGER from, LARGE_INTEGER to) {
 
 int ListBench(size_t rows) {
     FakeUi ui;
-    vemora::TFormVemora form({&ui, "Z:\\tmp\\vemora-list-bench\\", false});
+    vemora::FormOptions options{&ui, "Z:\\tmp\\vemora-list-bench\\", false};
+    options.maxRows = rows;  // every row stays: the cost of a row, for sizing the bound
+    vemora::TFormVemora form(std::move(options));
     if (!form.FormCreate()) return 1;
     form.Show();
     form.ckSetAutoSave.SetChecked(false);
@@ -88,6 +90,12 @@ int ListBench(size_t rows) {
     printf("list: list view holds %d rows; the row store's own overhead is %.1f bytes/row\n",
            ListView_GetItemCount(form.RzLWMsg.hwnd()),
            static_cast<double>(form.Events().OverheadBytes()) / rows);
+    printf(
+        "list: bytes per row with its text: %.1f by the committed memory, %.1f by the store's own accounting "
+        "(%.2f and %.2f times the text)\n",
+        static_cast<double>(after - before) / rows, static_cast<double>(form.Events().HeldBytes()) / rows,
+        static_cast<double>(after - before) / static_cast<double>(textBytes),
+        static_cast<double>(form.Events().HeldBytes()) / static_cast<double>(textBytes));
     return 0;
 }
 
@@ -242,6 +250,32 @@ class RoundTripProbe {
     std::thread thread_;
 };
 
+// A window on a thread of its own that only answers messages.
+class IdleWindow {
+  public:
+    IdleWindow()
+        : thread_([this] {
+              window_ = CreateWindowExW(0, L"STATIC", L"idle", 0, 0, 0, 10, 10, HWND_MESSAGE, nullptr, nullptr,
+                                        nullptr);
+              created_ = true;
+              MSG msg{};
+              while (GetMessageW(&msg, nullptr, 0, 0) > 0) DispatchMessageW(&msg);
+              DestroyWindow(window_);
+          }) {
+        while (!created_) Sleep(1);
+    }
+    ~IdleWindow() {
+        PostMessageW(window_, WM_QUIT, 0, 0);
+        thread_.join();
+    }
+    HWND hwnd() const { return window_; }
+
+  private:
+    std::atomic<bool> created_{false};
+    HWND window_ = nullptr;
+    std::thread thread_;
+};
+
 int WatchBench(const std::wstring& watched, const std::wstring& appDir, const std::wstring& ready,
                size_t expected) {
     FakeUi ui;
@@ -249,7 +283,8 @@ int WatchBench(const std::wstring& watched, const std::wstring& appDir, const st
     if (!form.FormCreate()) return 1;
     form.Show();
     wchar_t treeValue[4] = {};
-    const bool tree = GetEnvironmentVariableW(L"VEMORA_BENCH_TREE", treeValue, 4) != 0 && treeValue[0] == L'1';
+    const bool tree =
+        GetEnvironmentVariableW(L"VEMORA_BENCH_TREE", treeValue, 4) != 0 && treeValue[0] == L'1';
     form.ckMonitorLastWrite.SetChecked(false);  // one row per created file
     form.ckMonitorDirName.SetChecked(tree);
     if (GetEnvironmentVariableW(L"VEMORA_BENCH_NO_LOG", nullptr, 0)) form.ckSetAutoSave.SetChecked(false);
@@ -270,6 +305,7 @@ int WatchBench(const std::wstring& watched, const std::wstring& appDir, const st
     uint64_t logBytes = 0;
     double longestRoundTrip = 0, longestMessage = 0;
     UINT longestMessageId = 0;
+    wchar_t longestClass[64] = {};
     {
         const RoundTripProbe probe(form.hwnd());
         ULONGLONG quietSince = GetTickCount64();
@@ -287,6 +323,7 @@ int WatchBench(const std::wstring& watched, const std::wstring& appDir, const st
             if (msg.message != 0 && Seconds(start, end) * 1e3 > longestMessage) {
                 longestMessage = Seconds(start, end) * 1e3;
                 longestMessageId = msg.message;
+                GetClassNameW(msg.hwnd, longestClass, 64);
             }
             if (form.Events().size() != seen) {
                 lastRow = UnixSeconds();
@@ -322,9 +359,11 @@ int WatchBench(const std::wstring& watched, const std::wstring& appDir, const st
     }
     printf(
         "watch: rows %zu of %zu, daily-log lines %zu, last row at %.3f, last log line at %.3f, longest round "
-        "trip %.1f ms (longest message 0x%04x, %.1f ms), memory %.1f MB more after the burst, messages %zu, "
+        "trip %.1f ms (longest message 0x%04x to %ls, %.1f ms), memory %.1f MB more after the burst, "
+        "messages %zu, "
         "status \"%s\"\n",
-        rows, expected, lines, lastRow, lastLog, longestRoundTrip, longestMessageId, longestMessage,
+        rows, expected, lines, lastRow, lastLog, longestRoundTrip, longestMessageId, longestClass,
+        longestMessage,
         (static_cast<double>(CommittedBytes()) - static_cast<double>(committedBefore)) / (1 << 20),
         ui.messages.size(), form.StatusText().c_str());
     return 0;
@@ -348,6 +387,10 @@ int BaselineWatch(const std::wstring& mode, const std::wstring& watched, const s
                                      FILE_NOTIFY_CHANGE_FILE_NAME, nullptr, &overlapped, nullptr);
     };
     if (!dir || !port || !read()) return 1;
+    // The same probe against a window whose thread does nothing else: how long Wine and the
+    // machine take to answer at all during the burst.
+    const IdleWindow idle;
+    const RoundTripProbe probe(idle.hwnd());
     vemora::ReplaceFileContents(ready, "ready");
     std::vector<bool> seen(expected);
     size_t distinct = 0, overflows = 0;
@@ -376,8 +419,10 @@ int BaselineWatch(const std::wstring& mode, const std::wstring& watched, const s
         }
         if (blocking) read();
     }
-    printf("baseline %ls: %zu of %zu names arrived, %zu overflow reports, last at %.3f\n", mode.c_str(),
-           distinct, expected, overflows, last);
+    printf(
+        "baseline %ls: %zu of %zu names arrived, %zu overflow reports, last at %.3f, longest round trip to an "
+        "idle window %.1f ms\n",
+        mode.c_str(), distinct, expected, overflows, last, probe.LongestMs());
     return 0;
 }
 

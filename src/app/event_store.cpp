@@ -17,8 +17,10 @@ void EventStore::AppendView(const EventRowView& row) {
         chunks_.push_back(std::move(chunk));
     }
     Chunk& chunk = chunks_.back();
-    Record record{
-        static_cast<uint32_t>(chunks_.size() - 1), static_cast<uint32_t>(chunk.used), {}, row.image};
+    Record record{firstChunk_ + static_cast<uint32_t>(chunks_.size() - 1),
+                  static_cast<uint32_t>(chunk.used),
+                  {},
+                  row.image};
     for (int i = 0; i < kFieldCount; ++i) {
         std::memcpy(chunk.data.get() + chunk.used, fields[i].data(), fields[i].size());
         chunk.used += fields[i].size();
@@ -29,17 +31,32 @@ void EventStore::AppendView(const EventRowView& row) {
 }
 
 void EventStore::Clear() {
-    rows_.clear();
-    rows_.shrink_to_fit();
-    chunks_.clear();
+    rows_ = std::deque<Record>();  // gives the memory back, unlike clear()
+    chunks_ = std::deque<Chunk>();
+    firstChunk_ = 0;
     textBytes_ = 0;
+    dropped_ = 0;
+}
+
+void EventStore::DropFront(size_t count) {
+    count = std::min(count, rows_.size());
+    for (size_t i = 0; i < count; ++i) {
+        for (const uint32_t length : rows_.front().length) textBytes_ -= length;
+        rows_.pop_front();
+    }
+    dropped_ += count;
+    // A chunk goes with the last row that uses it; the newest stays for the next rows.
+    while (chunks_.size() > 1 && (rows_.empty() || rows_.front().chunk > firstChunk_)) {
+        chunks_.pop_front();
+        ++firstChunk_;
+    }
 }
 
 std::string_view EventStore::Text(size_t row, Field field) const {
     const Record& record = rows_[row];
     size_t start = record.offset;
     for (int i = 0; i < field; ++i) start += record.length[i];
-    return {chunks_[record.chunk].data.get() + start, record.length[field]};
+    return {chunks_[record.chunk - firstChunk_].data.get() + start, record.length[field]};
 }
 
 EventRow EventStore::Row(size_t row) const {
@@ -47,10 +64,10 @@ EventRow EventStore::Row(size_t row) const {
             std::string(Text(row, kAction)), std::string(Text(row, kName))};
 }
 
-size_t EventStore::OverheadBytes() const {
+size_t EventStore::HeldBytes() const {
     size_t chunkBytes = 0;
     for (const Chunk& chunk : chunks_) chunkBytes += chunk.capacity;
-    return rows_.capacity() * sizeof(Record) + chunks_.capacity() * sizeof(Chunk) + chunkBytes - textBytes_;
+    return rows_.size() * sizeof(Record) + chunks_.size() * sizeof(Chunk) + chunkBytes;
 }
 
 }  // namespace vemora

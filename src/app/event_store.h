@@ -1,17 +1,30 @@
 // The rows of the event list, held compactly: every text of every row lives in large
 // shared chunks, and a row is a few indexes into them. A million rows cost a few dozen
 // bytes each beyond their text, and appending never moves text already stored, so views
-// handed out stay valid until Clear.
+// handed out stay valid until their row is dropped or the store cleared.
+//
+// Rows can be dropped from the front, oldest first: row i then becomes row i - count, and a
+// view that orders the rows (a sorted list) subtracts count from its indexes and forgets the
+// ones below it.
 #pragma once
 
 #include <cstdint>
+#include <deque>
 #include <memory>
 #include <string_view>
-#include <vector>
 
 #include "app/event_row.h"
 
 namespace vemora {
+
+// The most rows the event list keeps; older rows leave the list (the daily log keeps them).
+// Sized for the 32-bit program on 32-bit Windows, 2 GB of address space: the rows may take a
+// quarter of it, so that an Open (which reads a second list before it replaces the first), a
+// sort's order and the program itself fit beside them. A row costs 91 bytes with its text,
+// measured at 10 million rows (vemora_win_bench list 10000000: committed memory).
+inline constexpr size_t kMeasuredRowBytes = 91;
+inline constexpr size_t kMaxListRows =  // 5 million
+    (size_t{512} << 20) / kMeasuredRowBytes / 1'000'000 * 1'000'000;
 
 class EventStore {
   public:
@@ -22,6 +35,8 @@ class EventStore {
         AppendView(EventRowView{row.image, row.time, row.type, row.action, row.name});
     }
     void Clear();
+    void DropFront(size_t count);                       // the oldest rows
+    uint64_t DroppedCount() const { return dropped_; }  // since the last Clear
 
     size_t size() const { return rows_.size(); }
     bool empty() const { return rows_.empty(); }
@@ -29,8 +44,10 @@ class EventStore {
     std::string_view Text(size_t row, Field field) const;
     EventRow Row(size_t row) const;
 
-    // Bytes held beyond the text itself (row records and unused chunk space), for measurements.
-    size_t OverheadBytes() const;
+    // Bytes held for the rows (row records and chunks), and beyond the text itself, for
+    // measurements.
+    size_t HeldBytes() const;
+    size_t OverheadBytes() const { return HeldBytes() - textBytes_; }
 
   private:
     struct Record {
@@ -47,9 +64,11 @@ class EventStore {
 
     static constexpr size_t kChunkSize = 1 << 20;
 
-    std::vector<Record> rows_;
-    std::vector<Chunk> chunks_;
+    std::deque<Record> rows_;
+    std::deque<Chunk> chunks_;
+    uint32_t firstChunk_ = 0;  // the number of chunks_[0]: records count chunks from the start
     size_t textBytes_ = 0;
+    uint64_t dropped_ = 0;
 };
 
 }  // namespace vemora

@@ -44,5 +44,48 @@ TEST(EventStore, ClearEmpties) {
     EXPECT_EQ(store.Row(0), (EventRow{1, "t", "目录", "删除", "b"}));
 }
 
+// Dropping the oldest rows: the rest move up, their texts stay where they were (views of
+// kept rows stay valid), and a chunk is given back once its last row has gone.
+TEST(EventStore, DropFrontKeepsTheNewestRows) {
+    struct Case {
+        const char* what;
+        size_t rows, rowBytes, drop;
+    };
+    const Case cases[] = {
+        {"none", 10, 10, 0},
+        {"one", 10, 10, 1},
+        {"within the first chunk", 1000, 100, 999},
+        {"across chunks", 5000, 1000, 3000},  // 1 MB chunks: about a thousand rows each
+        {"every row", 5000, 1000, 5000},
+        {"more than there are", 10, 10, 20},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        EventStore store;
+        const auto name = [&](size_t i) { return std::to_string(i) + std::string(c.rowBytes, 'n'); };
+        for (size_t i = 0; i < c.rows; ++i) store.Append({int(i % 5), "t", "文件", "新建", name(i)});
+        const std::string_view last = store.Text(c.rows - 1, EventStore::kName);
+        const size_t heldBefore = store.HeldBytes();
+        store.DropFront(c.drop);
+        const size_t kept = c.rows - std::min(c.drop, c.rows);
+        ASSERT_EQ(store.size(), kept);
+        EXPECT_EQ(store.DroppedCount(), c.rows - kept);
+        for (size_t i = 0; i < kept; ++i) {
+            ASSERT_EQ(store.Text(i, EventStore::kName), name(c.rows - kept + i)) << i;
+            ASSERT_EQ(store.Image(i), int((c.rows - kept + i) % 5)) << i;
+        }
+        if (kept > 0) {
+            EXPECT_EQ(last.data(), store.Text(kept - 1, EventStore::kName).data());
+        }
+        // At most the text of one chunk stays held for the rows that went.
+        const size_t droppedText = (c.rows - kept) * (c.rowBytes + 14);
+        EXPECT_LE(store.HeldBytes() + droppedText, heldBefore + (1 << 20));
+        store.Append({0, "t", "文件", "新建", "next"});
+        EXPECT_EQ(store.Text(kept, EventStore::kName), "next");
+        store.Clear();
+        EXPECT_EQ(store.DroppedCount(), 0u);
+    }
+}
+
 }  // namespace
 }  // namespace vemora

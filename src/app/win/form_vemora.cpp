@@ -50,7 +50,8 @@ TFormVemora::TFormVemora(FormOptions options)
       FAppDir(options.appDir.empty() ? ExecutableDirectory() : options.appDir),
       settings_(win::Widen(FAppDir + "Vemora.ini")),
       faults_(std::move(options.faults)),
-      clock_(std::move(options.clock)) {}
+      clock_(std::move(options.clock)),
+      maxRows_(std::max<size_t>(options.maxRows, 1)) {}
 
 TFormVemora::~TFormVemora() {
     if (watch_) watch_->Stop();
@@ -312,6 +313,9 @@ void TFormVemora::SetWarning(std::string warning) {
     warning_ = std::move(warning);
     if (!warning_.empty()) {
         AppStatusBar.SetPanelText(warning_);
+    } else if (droppedShown_ != 0) {
+        AppStatusBar.SetPanelText("列表只保留最新的 " + std::to_string(maxRows_) + " 行,较早的 " +
+                                  std::to_string(droppedShown_) + " 行已移出列表");
     } else {
         AppStatusBar.SetPanelText(hotKeyRegistered_ ? "Ctrl+Alt+M 组合键控制本程序隐藏/显示"
                                                     : "Ctrl+Alt+M 已被其他程序占用,无法用它隐藏/显示本程序");
@@ -354,24 +358,27 @@ void TFormVemora::CloseWithoutAsking() {
 LRESULT TFormVemora::HandleMessage(UINT msg, WPARAM wp, LPARAM lp) {
     switch (msg) {
         case kWatchCompleted: {
-            // Input goes first: a timer message waits for it, so the window stays usable (Stop
-            // can be pressed) through a burst that never lets up. Waiting paint is done now.
-            const UINT waiting = HIWORD(GetQueueStatus(QS_INPUT | QS_PAINT));
-            if (waiting & QS_INPUT) {
+            // Input and painting go first: a timer message waits for both, so the window stays
+            // usable (Stop can be pressed) through a burst that never lets up, and each window
+            // paints in a message of its own, between which other threads' messages get answers.
+            if (HIWORD(GetQueueStatus(QS_INPUT | QS_PAINT)) != 0) {
                 SetTimer(hwnd(), kRecordTimer, USER_TIMER_MINIMUM, nullptr);
                 return 0;
             }
-            if (waiting & QS_PAINT) RedrawWindow(hwnd(), nullptr, nullptr, RDW_UPDATENOW | RDW_ALLCHILDREN);
             ProcessCompleted();
             return 0;
         }
         case WM_TIMER:
+            if (wp == kShowRowsTimer) {
+                ShowNewRows();
+                return 0;
+            }
             if (wp != kRecordTimer) break;
             KillTimer(hwnd(), kRecordTimer);
             ProcessCompleted();
             return 0;
         case kShowRows:
-            ShowNewRows();
+            ShowRowsSoon();
             return 0;
         case WM_SIZE:
             if (AppStatusBar.hwnd()) LayOut();

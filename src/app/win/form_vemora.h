@@ -55,6 +55,7 @@ struct FormOptions {
     UrlLauncher* urlLauncher = nullptr;    // the shell when null
     FaultSeams faults;
     std::function<LocalTime()> clock;  // the local time of the system when null
+    size_t maxRows = kMaxListRows;     // the list keeps the newest rows up to this many
 };
 
 class TFormVemora : public win::Window, private win::VirtualListView::Source {
@@ -136,6 +137,10 @@ class TFormVemora : public win::Window, private win::VirtualListView::Source {
     static constexpr int kClientHeight = 410;
     enum : UINT { kWatchCompleted = WM_APP + 1, kTerminate = WM_APP + 2, kShowRows = WM_APP + 3 };
     static constexpr UINT_PTR kRecordTimer = 1;
+    static constexpr UINT_PTR kShowRowsTimer = 2;
+    // Telling the list view of new rows costs it tens of milliseconds under Wine (scroll bars
+    // and header are laid out again), so a burst tells it at most this often.
+    static constexpr ULONGLONG kShowRowsIntervalMs = 200;
 
     void CreateControls();
     void CreateFirstPage(HWND page);
@@ -155,8 +160,10 @@ class TFormVemora : public win::Window, private win::VirtualListView::Source {
     void RecordPending(ULONGLONG deadline, std::string& failure);
     void FlushLog();  // the gathered daily-log lines, one append per file
     LocalTime Now() const;
-    void ShowNewRows();  // the list learns of appended rows once per burst, not per row
-    void EndWatch();     // closes the watch and re-enables Start
+    void ShowRowsSoon();  // after the last show's interval while recording goes on
+    void ShowNewRows();   // the list learns of appended and dropped rows
+    void DropOldestRows(size_t count);
+    void EndWatch();  // closes the watch and re-enables Start
     void ShowError(const std::string& text);
     void SetWarning(std::string warning);
     void ReadLocaleFormats();
@@ -212,13 +219,16 @@ class TFormVemora : public win::Window, private win::VirtualListView::Source {
     std::unique_ptr<DirectoryWatch> watch_;
     const FaultSeams faults_;
     const std::function<LocalTime()> clock_;
+    const size_t maxRows_;
     std::deque<ChangeRecord> pending_;  // decoded, not yet recorded
     DailyLogBatch logBatch_;
     bool processing_ = false;
     bool processingDeferred_ = false;
     bool recordFailing_ = false;  // told once until a batch is recorded again
     bool logFailing_ = false;
-    bool rowsPending_ = false;
+    bool rowsPosted_ = false;
+    ULONGLONG rowsShownAt_ = 0;
+    uint64_t droppedShown_ = 0;  // rows dropped from the list, as the status bar tells
     std::string warning_;
 
     EventStore events_;

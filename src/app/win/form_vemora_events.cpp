@@ -81,12 +81,48 @@ LocalTime TFormVemora::Now() const {
 
 void TFormVemora::AppendRow(const EventRow& row) {
     events_.Append(row);
-    if (!std::exchange(rowsPending_, true)) PostMessageW(hwnd(), kShowRows, 0, 0);
+    if (!std::exchange(rowsPosted_, true)) PostMessageW(hwnd(), kShowRows, 0, 0);
 }
 
+// Rows recorded on their own show at once; a burst shows its rows every interval. The timer
+// is a fallback: during a burst each recorded slice posts again.
+void TFormVemora::ShowRowsSoon() {
+    rowsPosted_ = false;
+    const ULONGLONG since = GetTickCount64() - rowsShownAt_;
+    if (pending_.empty() || since >= kShowRowsIntervalMs) {
+        ShowNewRows();
+    } else {
+        SetTimer(hwnd(), kShowRowsTimer, static_cast<UINT>(kShowRowsIntervalMs - since), nullptr);
+    }
+}
+
+// The list, its order and the store change together here: until then the list shows the
+// rows it knows, all still in the store (beyond the bound by at most one slice's rows).
 void TFormVemora::ShowNewRows() {
-    rowsPending_ = false;
+    KillTimer(hwnd(), kShowRowsTimer);
+    rowsShownAt_ = GetTickCount64();
+    if (events_.size() > maxRows_) DropOldestRows(events_.size() - maxRows_);
     RzLWMsg.SetRowCount(events_.size());
+    if (events_.DroppedCount() != droppedShown_) {
+        if (events_.DroppedCount() != 0) InvalidateRect(RzLWMsg.hwnd(), nullptr, FALSE);  // rows moved up
+        droppedShown_ = events_.DroppedCount();
+        SetWarning(warning_);
+    }
+}
+
+// The selected row stays on its change, or goes with it.
+void TFormVemora::DropOldestRows(size_t count) {
+    const HWND list = RzLWMsg.hwnd();
+    const int selected = ListView_GetNextItem(list, -1, LVNI_SELECTED);
+    const size_t storeIndex = selected >= 0 ? order_.StoreIndex(static_cast<size_t>(selected)) : 0;
+    events_.DropFront(count);
+    order_.DropFront(count);
+    if (selected < 0) return;
+    const int moved = storeIndex >= count ? static_cast<int>(order_.ShownIndex(storeIndex - count)) : -1;
+    if (moved == selected) return;
+    ListView_SetItemState(list, -1, 0, LVIS_SELECTED | LVIS_FOCUSED);
+    if (moved >= 0)
+        ListView_SetItemState(list, moved, LVIS_SELECTED | LVIS_FOCUSED, LVIS_SELECTED | LVIS_FOCUSED);
 }
 
 void TFormVemora::ClearItemClick() {

@@ -81,7 +81,10 @@ void TFormVemora::OpenItemClick() {
     EventStore loaded;
     LogReadResult result;
     try {
-        result = ReadEventLog(*file, [&](const EventRowView& row) { loaded.AppendView(row); });
+        result = ReadEventLog(*file, [&](const EventRowView& row) {
+            loaded.AppendView(row);
+            if (loaded.size() > maxRows_) loaded.DropFront(1);
+        });
     } catch (const std::bad_alloc&) {
         result.error = ERROR_NOT_ENOUGH_MEMORY;
     }

@@ -117,8 +117,8 @@ void TFormVemora::TakeCompleted(std::string& failure) {
 void TFormVemora::RecordPending(ULONGLONG deadline, std::string& failure) {
     const std::string watchedPath = ePath.Text();
     try {
-        // The clock is read every few changes: a change costs a few microseconds.
-        for (size_t n = 0; !pending_.empty() && (n % 64 != 0 || GetTickCount64() < deadline); ++n) {
+        // The clock is read at every change: one may take milliseconds when the system is busy.
+        while (!pending_.empty() && GetTickCount64() < deadline) {
             const ChangeRecord record = std::move(pending_.front());
             pending_.pop_front();
             RecordChange(watchedPath, record.action, record.name);

@@ -34,7 +34,8 @@ class FormFixture : public testing::Test {
     void CreateForm(const std::string& appDir) {
         form.reset();
         tray.calls.clear();
-        form = std::make_unique<TFormVemora>(FormOptions{&ui, appDir, false, &tray, &links, faults, clock});
+        form = std::make_unique<TFormVemora>(
+            FormOptions{&ui, appDir, false, &tray, &links, faults, clock, maxRows});
         ASSERT_TRUE(form->FormCreate());
     }
 
@@ -74,6 +75,7 @@ class FormFixture : public testing::Test {
     LinkRecorder links;
     FaultSeams faults;                 // set before CreateForm
     std::function<LocalTime()> clock;  // the system's when empty; set before CreateForm
+    size_t maxRows = kMaxListRows;     // set before CreateForm
     std::unique_ptr<TFormVemora> form;
 };
 
