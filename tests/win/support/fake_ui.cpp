@@ -4,6 +4,7 @@ namespace vemora::test {
 
 int FakeUi::ShowMessage(HWND, const std::string& text, const std::string& caption, UINT flags) {
     messages.push_back({text, caption, flags});
+    if (onMessage) onMessage();
     if (answers.empty()) return IDOK;
     const int answer = answers.front();
     answers.pop_front();
