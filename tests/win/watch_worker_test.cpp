@@ -158,7 +158,7 @@ TEST_F(WatchWorkerTest, StopDuringAStreamKeepsEveryBatchBeforeItAndNothingAfter)
     std::atomic<bool> writing{true};
     std::atomic<int> written{0};
     std::thread writer([&] {
-        while (writing) WriteTextFile(watched / ("f" + std::to_string(written++)), "x");
+        while (writing) WriteTextFile(watched / (std::to_string(written++) + ".txt"), "x");
     });
     ASSERT_TRUE(WaitForRows(20));
     form->bStop.Click();
@@ -169,7 +169,7 @@ TEST_F(WatchWorkerTest, StopDuringAStreamKeepsEveryBatchBeforeItAndNothingAfter)
     writer.join();
     EXPECT_EQ(form->Events().size(), rowsAtStop) << "rows after Stop";
     for (size_t i = 0; i < rowsAtStop; ++i) {
-        ASSERT_EQ(form->Events().Text(i, EventStore::kName), "f" + std::to_string(i));
+        ASSERT_EQ(form->Events().Text(i, EventStore::kName), std::to_string(i) + ".txt");
     }
 }
 
