@@ -4,6 +4,7 @@
 # longer in its file, or that does not compile, is an error of the list, never "caught".
 #   scripts/mutation.sh SKIN_BLOCK [LIST]        (make mutation)
 #   scripts/mutation.sh --check [LIST]           only checks that every fault's text is found
+# MUTATION_FILTER (a GoogleTest filter) narrows the tests run per fault, for a quicker look.
 #
 # The list (tests/mutations.txt) has one fault per line,
 #   path/from/the/root: exact text => replacement
@@ -23,14 +24,16 @@ case $arch in
 esac
 work=$root/build/mutation
 tree=$work/tree
-build=$work/$arch
+# Laid out as in a checkout, so a compiler cache shared with the checkout's builds serves it.
+build=$tree/build/$arch
 log=$work/log
-mkdir -p "$work" "$log"
+mkdir -p "$work" "$log" "$tree"
+# A Wine prefix of its own: the tests register a global hot key, and a make test running
+# meanwhile must not find it taken.
+export WINEPREFIX=$work/wineprefix-$arch
 
 # The sources as they stand in the working tree; the copy keeps their times, so the build
 # there stays incremental from one run to the next.
-rm -rf "$tree"
-mkdir -p "$tree"
 (cd "$root" && git ls-files -co --exclude-standard -z | tar --null -T - -cf -) | tar -xf - -C "$tree"
 
 [ $check_only = 1 ] || cmake -S "$tree" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Release \
@@ -42,7 +45,7 @@ run_tests() {
   local out=$1
   cmake --build "$build" -j "${JOBS:-2}" --target vemora_win_tests >"$out.build" 2>&1 || return 2
   timeout "${MUTATION_TIMEOUT:-900}" "$root/scripts/wine.sh" "$build/vemora_win_tests.exe" \
-    --gtest_fail_fast --gtest_brief=1 >"$out" 2>&1 || return 1
+    --gtest_fail_fast --gtest_brief=1 --gtest_filter="${MUTATION_FILTER:-*}" >"$out" 2>&1 || return 1
   return 0
 }
 
