@@ -185,24 +185,27 @@ TEST_F(WatchWorkerTest, SubtreeBoxTickedDuringAWatchAppliesFromTheNextRead) {
     EXPECT_TRUE(WaitForRow("sub\\f.txt")) << "the subfolder's file is not reported";
 }
 
-// A message box shown while a batch is recorded runs a modal loop; the next batch arriving
-// in it waits, so rows keep the order of the changes.
+// A message box shown while a batch is recorded runs a modal loop; a batch arriving in it
+// is recorded once the box is closed, after the rows before it, so rows keep the order of
+// the changes and the list stands still under the message.
 TEST_F(WatchWorkerTest, MessageBoxWhileRecordingKeepsArrivalOrder) {
     form->ckSetAutoSave.SetChecked(true);
     MakeDirectory(form->AppDir());
     WriteTextFile(form->AppDir() + "Log", "a file where the Log directory belongs");
     WriteTextFile(watched / "x", "x");
     StartWatching(watched.path());
-    bool timerSeen = false;
-    ui.onMessage = [&] {  // the first row's failing log write asks the user
-        ui.onMessage = nullptr;
+    ChangeProbe probe(watched.path());
+    size_t rowsUnderTheBox = 0;
+    ui.onMessage = [&] {                     // the failing log write of x and y asks the user
+        EXPECT_TRUE(probe.WaitForChange());  // the rename
         WriteTextFile(watched / "b", "x");
-        // Pump as a modal loop does until the recording timer of b's batch has run.
-        timerSeen = PumpUntilDispatched(form->hwnd(), WM_TIMER);
+        EXPECT_TRUE(probe.WaitForChange());
+        PumpFor(500);  // as the box's modal loop does, while b's batch reaches the window
+        rowsUnderTheBox = form->Events().size();
     };
     ASSERT_TRUE(MoveFileW(win::Widen(watched / "x").c_str(), win::Widen(watched / "y").c_str()));
     ASSERT_TRUE(WaitForRows(3));
-    EXPECT_TRUE(timerSeen);
+    EXPECT_EQ(rowsUnderTheBox, 2u) << "recording ran inside the message box's loop";
     EXPECT_THAT(Rows(), ElementsAre("3|目录|更名|x", "4|文件|更名为|y", "0|文件|新建|b"));
 }
 

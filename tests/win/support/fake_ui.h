@@ -31,7 +31,7 @@ class FakeUi : public UiServices {
 
     std::vector<Message> messages;
     std::deque<int> answers;          // message box results, IDOK when empty
-    std::function<void()> onMessage;  // runs while a message box is up, as its modal loop would
+    std::function<void()> onMessage;  // runs once, in the next message box, as its modal loop would
     int beeps = 0;
     std::optional<std::wstring> fileAnswer;
     std::vector<FileDialogRequest> fileRequests;

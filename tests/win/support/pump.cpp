@@ -25,20 +25,6 @@ bool PumpUntil(const std::function<bool()>& done, unsigned timeoutMs) {
     }
 }
 
-bool PumpUntilDispatched(HWND hwnd, UINT message, unsigned timeoutMs) {
-    const ULONGLONG deadline = GetTickCount64() + timeoutMs;
-    for (;;) {
-        MSG msg{};
-        while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) {
-            TranslateMessage(&msg);
-            DispatchMessageW(&msg);
-            if (msg.hwnd == hwnd && msg.message == message) return true;
-        }
-        if (GetTickCount64() >= deadline) return false;
-        MsgWaitForMultipleObjects(0, nullptr, FALSE, 20, QS_ALLINPUT);
-    }
-}
-
 void PumpFor(unsigned ms) {
     PumpUntil([] { return false; }, ms);
 }

@@ -1,8 +1,6 @@
 // Runs the thread's message loop until a condition holds or the time is up.
 #pragma once
 
-#include <windows.h>
-
 #include <functional>
 
 namespace vemora::test {
@@ -11,7 +9,5 @@ inline constexpr unsigned kEventTimeoutMs = 10000;
 
 bool PumpUntil(const std::function<bool()>& done, unsigned timeoutMs = kEventTimeoutMs);
 void PumpFor(unsigned ms);  // for checking that nothing more arrives
-// Dispatches messages one at a time until one of this kind for this window has been handled.
-bool PumpUntilDispatched(HWND hwnd, UINT message, unsigned timeoutMs = kEventTimeoutMs);
 
 }  // namespace vemora::test
