@@ -53,6 +53,12 @@ if [ $check_only = 1 ]; then
   :
 else
   echo "mutation: baseline (no fault planted)"
+  # The tests read the program's file beside them (its manifest, its resources); the faults
+  # are in code the tests run in their own process, so it is built once, unchanged.
+  cmake --build "$build" -j "${JOBS:-2}" --target Vemora >"$log/baseline.exe.build" 2>&1 || {
+    echo "mutation: Vemora.exe does not build, see $log/baseline.exe.build" >&2
+    exit 1
+  }
   run_tests "$log/baseline"
 fi
 case $? in
