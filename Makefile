@@ -1,7 +1,7 @@
 # make run | test | screenshot | bench | fuzz      (see README.md)
 SHELL := /bin/bash
 .DEFAULT_GOAL := run
-.PHONY: run test deps host skin skin-preview win32 win64 winrun native-test wine-test e2e-test screenshot screenshot-menus bench fuzz images clean
+.PHONY: run test deps host skin skin-preview win32 win64 winrun native-test wine-test e2e-test screenshot screenshot-menus bench fuzz images mutation clean
 
 JOBS ?= 2
 CMAKE_GEN := -G Ninja
@@ -80,6 +80,11 @@ bench: winrun
 	scripts/wine.sh $(CURDIR)/build/$(WINRUN)/vemora_win_bench.exe open 1000000
 	scripts/wine.sh $(CURDIR)/build/$(WINRUN)/vemora_shell_win_bench.exe 5000
 	scripts/wine.sh $(CURDIR)/build/$(WINRUN)/vemora_win_bench.exe repaint 100
+
+# Each fault of tests/mutations.txt planted alone, the Windows tests rebuilt and run: slow,
+# so not part of make test (CONTRIBUTING.md says when to run it).
+mutation: skin
+	scripts/mutation.sh $(SKIN_BLOCK)
 
 FUZZ_SECONDS ?= 60
 fuzz: deps

@@ -80,7 +80,7 @@ class Process {
         }
     }
     ~Process() {
-        if (Running()) TerminateProcess(process_.get(), 1);
+        if (Running() && TerminateProcess(process_.get(), 1)) WaitForExit(5000);  // its files can go
     }
     DWORD pid() const { return pid_; }
     bool Running() const { return process_ && WaitForSingleObject(process_.get(), 0) == WAIT_TIMEOUT; }

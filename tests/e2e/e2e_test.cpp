@@ -419,20 +419,108 @@ TEST(EndToEnd, RestingThePointerOnStartShowsItsSkinnedHint) {
               picture.GetPixel(picture.Width() - 3, picture.Height() - 2));
 }
 
-BOOL CALLBACK FindEdit(HWND hwnd, LPARAM lp) {
+struct ClassTextQuery {
+    const wchar_t* className;
+    std::wstring text;  // empty: any
+    HWND found = nullptr;
+};
+
+BOOL CALLBACK FindChildOfClass(HWND hwnd, LPARAM lp) {
+    auto& query = *reinterpret_cast<ClassTextQuery*>(lp);
+    wchar_t className[64] = {};
+    GetClassNameW(hwnd, className, 64);
+    if (_wcsicmp(className, query.className) == 0 && (query.text.empty() || TextOf(hwnd) == query.text)) {
+        query.found = hwnd;
+        return FALSE;
+    }
+    return TRUE;
+}
+
+HWND FindChild(HWND parent, const wchar_t* className, const std::string& text = {}) {
+    ClassTextQuery query{className, vemora::win::Widen(text)};
+    EnumChildWindows(parent, &FindChildOfClass, reinterpret_cast<LPARAM>(&query));
+    return query.found;
+}
+
+// A fresh folder in /tmp of the Linux host (Wine's Z: drive), removed afterwards with what
+// is in it.
+class TempFolder {
+  public:
+    explicit TempFolder(const std::wstring& name) {
+        path_ = L"Z:\\tmp\\" + name + L"-" + std::to_wstring(GetCurrentProcessId()) + L"-" +
+                std::to_wstring(GetTickCount()) + L"\\";
+        CreateDirectoryW(path_.c_str(), nullptr);
+    }
+    ~TempFolder() { Remove(path_); }
+    const std::wstring& path() const { return path_; }
+
+  private:
+    static void Remove(const std::wstring& dir) {
+        WIN32_FIND_DATAW data{};
+        HANDLE find = FindFirstFileW((dir + L"*").c_str(), &data);
+        if (find != INVALID_HANDLE_VALUE) {
+            do {
+                const std::wstring name = data.cFileName;
+                if (name == L"." || name == L"..") continue;
+                if (data.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) {
+                    Remove(dir + name + L"\\");
+                } else {
+                    DeleteFileW((dir + name).c_str());
+                }
+            } while (FindNextFileW(find, &data));
+            FindClose(find);
+        }
+        RemoveDirectoryW(dir.c_str());
+    }
+    std::wstring path_;
+};
+
+// Starts a shell command on the Linux host (Wine starts Unix programs).
+bool RunOnLinux(const std::string& command) {
+    std::wstring commandLine = L"sh -c \"" + vemora::win::Widen(command) + L"\"";
+    STARTUPINFOW startup{sizeof(startup)};
+    PROCESS_INFORMATION info{};
+    if (!CreateProcessW(L"Z:\\bin\\sh", commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr,
+                        &startup, &info)) {
+        ADD_FAILURE() << "cannot start /bin/sh: " << GetLastError();
+        return false;
+    }
+    // Wine gives a Unix program no process to wait for: what it changes is awaited instead.
+    CloseHandle(info.hThread);
+    CloseHandle(info.hProcess);
+    return true;
+}
+
+std::string UnixPath(const std::wstring& windowsPath) {  // Z:\tmp\x -> /tmp/x
+    std::string path = vemora::win::Narrow(windowsPath.substr(2));
+    for (char& c : path) c = c == '\\' ? '/' : c;
+    return path;
+}
+
+std::string ReadAll(const std::wstring& path) {
+    vemora::win::UniqueFile file(CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE,
+                                             nullptr, OPEN_EXISTING, 0, nullptr));
+    std::string bytes;
+    char chunk[4096];
+    DWORD read = 0;
+    while (file && ReadFile(file.get(), chunk, sizeof(chunk), &read, nullptr) && read > 0)
+        bytes.append(chunk, read);
+    return bytes;
+}
+
+std::wstring TodaysLogName() {
+    SYSTEMTIME now{};
+    GetLocalTime(&now);
     wchar_t name[16] = {};
-    GetClassNameW(hwnd, name, 16);
-    if (std::wstring(name) != L"Edit") return TRUE;
-    *reinterpret_cast<HWND*>(lp) = hwnd;
-    return FALSE;
+    swprintf(name, 16, L"%04u%02u%02u.log", now.wYear, now.wMonth, now.wDay);
+    return name;
 }
 
 TEST(EndToEnd, ARightClickOnTheCaptionOpensNothingAndTheKeyboardKeepsWorking) {
     Process app(g_exe);
     HWND main = WaitForMainWindow(app);
     ASSERT_NE(main, nullptr);
-    HWND edit = nullptr;
-    EnumChildWindows(main, &FindEdit, reinterpret_cast<LPARAM>(&edit));
+    const HWND edit = FindChild(main, L"Edit");
     ASSERT_NE(edit, nullptr);
     SendMessageW(edit, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(L""));
     // The edit's text as it answers WM_GETTEXT (GetWindowText reads no control of another process).
@@ -456,6 +544,54 @@ TEST(EndToEnd, ARightClickOnTheCaptionOpensNothingAndTheKeyboardKeepsWorking) {
         EXPECT_EQ(VisibleWindowOfClass(app.pid(), menuClass), nullptr)
             << vemora::win::Narrow(menuClass) << " opened";
     }
+}
+
+// The program as shipped, started from a folder of its own: a watch on a folder changed from
+// Linux gives rows, and the daily log and the settings file appear beside the executable.
+TEST(EndToEnd, ShippedDefaultsWatchLogAndRemember) {
+    TempFolder home(L"vemora-e2e-home");
+    TempFolder watched(L"vemora-e2e-watched");
+    const std::wstring exe = home.path() + L"Vemora.exe";
+    ASSERT_TRUE(CopyFileW(g_exe.c_str(), exe.c_str(), FALSE)) << GetLastError();
+    Process app(exe);
+    HWND main = WaitForMainWindow(app);
+    ASSERT_NE(main, nullptr);
+
+    const HWND remember = FindChild(main, L"TspSkinCheckRadioBox", "记住最近选择");
+    const HWND path = FindChild(main, L"Edit");
+    const HWND start = FindChild(main, L"TspSkinButton", "开始");
+    const HWND list = FindChild(main, L"SysListView32");
+    ASSERT_TRUE(remember && path && start && list);
+    SendMessageW(remember, BM_CLICK, 0, 0);
+    ASSERT_EQ(SendMessageW(remember, BM_GETCHECK, 0, 0), BST_CHECKED);
+    std::wstring folder = watched.path().substr(0, watched.path().size() - 1);
+    SendMessageW(path, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(folder.c_str()));
+    SendMessageW(start, BM_CLICK, 0, 0);
+    ASSERT_TRUE(WaitFor([&] { return !IsWindowEnabled(start); })) << "the watch did not start";
+
+    const std::string linuxFolder = UnixPath(folder);
+    ASSERT_TRUE(RunOnLinux("echo x > '" + linuxFolder + "/from-linux.txt' && mv '" + linuxFolder +
+                           "/from-linux.txt' '" + linuxFolder + "/renamed.txt'"));
+    ASSERT_TRUE(WaitFor([&] { return SendMessageW(list, LVM_GETITEMCOUNT, 0, 0) >= 3; })) << "no rows";
+
+    const std::wstring log = home.path() + L"Log\\" + TodaysLogName();
+    std::string logText;
+    ASSERT_TRUE(WaitFor([&] {
+        logText = ReadAll(log);
+        return logText.find("?renamed.txt\r\n") != std::string::npos;
+    })) << "no daily log beside the executable: "
+        << vemora::win::Narrow(log) << "\n"
+        << logText;
+    EXPECT_NE(logText.find(vemora::win::ToAnsi("?新建?from-linux.txt\r\n")), std::string::npos) << logText;
+    EXPECT_NE(logText.find(vemora::win::ToAnsi("?目录?更名?from-linux.txt\r\n")), std::string::npos)
+        << logText;
+    EXPECT_NE(logText.find(vemora::win::ToAnsi("?文件?更名为?renamed.txt\r\n")), std::string::npos)
+        << logText;
+
+    const std::string settings = ReadAll(home.path() + L"Vemora.ini");
+    EXPECT_NE(settings.find("remeberset=1"), std::string::npos) << settings;
+    EXPECT_NE(settings.find("Dir=" + vemora::win::ToAnsi(vemora::win::Narrow(folder))), std::string::npos)
+        << settings;
 }
 
 }  // namespace

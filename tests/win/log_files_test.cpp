@@ -4,6 +4,7 @@
 #include "app/event_paths.h"
 #include "app/win/local_clock.h"
 #include "support/form_fixture.h"
+#include "win/handles.h"
 #include "win/text.h"
 
 namespace vemora::test {
@@ -74,6 +75,68 @@ TEST_F(LogFilesTest, OpenStopsAtTheFirstBadLineAndNamesIt) {
     ASSERT_EQ(ui.messages.size(), 1u);
     EXPECT_THAT(ui.messages[0].text, HasSubstr("第 4 行"));
     EXPECT_THAT(ui.messages[0].text, HasSubstr("坏行"));
+}
+
+// A file without a single readable row is no log: opening it must not cost the user the
+// rows on screen.
+TEST_F(LogFilesTest, OpenOfAFileThatIsNotALogKeepsTheList) {
+    const struct {
+        const char* what;
+        std::string bytes;
+        const char* line;
+    } cases[] = {
+        {"text", "Dear diary,\r\n0?t?文件?新建?a\r\n", "第 1 行"},
+        {"after empty lines", "\r\n\r\nPK\x03\x04", "第 3 行"},
+        {"binary", std::string("\x89PNG\0\0", 6) + std::string(5000, '\xFF'), "第 1 行"},
+    };
+    form->ckSetAutoSave.SetChecked(false);
+    form->AddEvent("ADDED", "kept.txt");
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        ui.messages.clear();
+        const std::string file = watched / "not-a-log.log";
+        WriteTextFile(file, c.bytes);
+        ui.fileAnswer = win::Widen(file);
+        form->OpenItemClick();
+        EXPECT_THAT(Rows(), ElementsAre("0|目录|新建|kept.txt"));
+        ASSERT_EQ(ui.messages.size(), 1u);
+        EXPECT_THAT(ui.messages[0].text, HasSubstr("\"" + file + "\" 不是监视记录文件"));
+        EXPECT_THAT(ui.messages[0].text, HasSubstr(c.line));
+        EXPECT_LT(ui.messages[0].text.size(), 400u) << "a screenful, not the whole line";
+    }
+}
+
+// Save to a place that cannot be written tells which file and why, and changes nothing.
+TEST_F(LogFilesTest, SaveToATargetThatCannotBeWrittenSaysSo) {
+    form->ckSetAutoSave.SetChecked(false);
+    form->AddEvent("ADDED", "a.txt");
+    const std::string directory = watched / "a-directory.log";
+    MakeDirectory(directory);
+    const std::string locked = watched / "open-elsewhere.log";
+    WriteTextFile(locked, "before");
+    win::UniqueFile otherProgram(CreateFileW(win::Widen(locked).c_str(), GENERIC_READ, 0, nullptr,
+                                             OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
+    ASSERT_TRUE(otherProgram);
+    std::vector<std::string> targets = {directory, locked, watched / "missing-folder\\a.log"};
+    // Wine running as root writes read-only files; Windows refuses them.
+    const std::string readOnly = watched / "read-only.log";
+    WriteTextFile(readOnly, "before");
+    ASSERT_TRUE(SetFileAttributesW(win::Widen(readOnly).c_str(), FILE_ATTRIBUTE_READONLY));
+    if (!win::UniqueFile(CreateFileW(win::Widen(readOnly).c_str(), GENERIC_WRITE, 0, nullptr, OPEN_EXISTING,
+                                     FILE_ATTRIBUTE_NORMAL, nullptr))) {
+        targets.push_back(readOnly);
+    }
+    for (const std::string& target : targets) {
+        SCOPED_TRACE(target);
+        ui.messages.clear();
+        ui.fileAnswer = win::Widen(target);
+        form->SaveItemClick();
+        ASSERT_EQ(ui.messages.size(), 1u) << "the failure is not told";
+        EXPECT_THAT(ui.messages[0].text, StartsWith("无法保存文件 \"" + target + "\":\n"));
+        EXPECT_THAT(Rows(), ElementsAre("0|目录|新建|a.txt"));
+    }
+    otherProgram.reset();
+    EXPECT_EQ(ReadTextFile(locked), "before");
 }
 
 TEST_F(LogFilesTest, OpenOfUnreadableFileKeepsTheList) {

@@ -1,9 +1,6 @@
 // The watch on a real directory: what each change becomes, and Start and Stop.
 #include <gmock/gmock.h>
 
-#include <atomic>
-#include <thread>
-
 #include "support/form_fixture.h"
 #include "win/error_text.h"
 #include "win/text.h"
@@ -12,7 +9,6 @@ namespace vemora::test {
 namespace {
 
 using testing::ElementsAre;
-using testing::IsEmpty;
 
 class WatchTest : public FormFixture {
   protected:
@@ -124,66 +120,6 @@ TEST_F(WatchTest, StartClearsListAndDisablesControls) {
     EXPECT_FALSE(form->bStart.Enabled());
     EXPECT_FALSE(form->ePath.Enabled());
     EXPECT_TRUE(form->bStop.Enabled());
-}
-
-TEST_F(WatchTest, StopWhileChangesKeepArriving) {
-    SetOnly({&form->ckMonitorFileName});
-    StartWatching(watched.path());
-    std::atomic<bool> writing{true};
-    std::atomic<int> written{0};
-    std::thread writer([&] {
-        while (writing) WriteTextFile(watched / ("f" + std::to_string(written++) + ".txt"), "x");
-    });
-    ASSERT_TRUE(WaitForRows(20));
-    form->bStop.Click();
-    EXPECT_FALSE(form->Watching());
-    EXPECT_TRUE(form->bStart.Enabled());
-    EXPECT_FALSE(form->bStop.Enabled());
-    const size_t rowsAtStop = form->Events().size();
-    PumpFor(300);
-    writing = false;
-    writer.join();
-    EXPECT_EQ(form->Events().size(), rowsAtStop) << "rows after Stop";
-    // Every row is a file written, in order.
-    for (size_t i = 0; i < rowsAtStop; ++i) {
-        ASSERT_EQ(form->Events().Text(i, EventStore::kName), "f" + std::to_string(i) + ".txt");
-    }
-}
-
-TEST_F(WatchTest, OverflowIsAnEmptyRowAndAWarning) {
-    StartWatching(watched.path());
-    form->RecordBatch({});
-    EXPECT_THAT(Rows(), ElementsAre("-1|目录||"));
-    EXPECT_THAT(form->StatusText(), testing::HasSubstr("未能记录"));
-    form->bStop.Click();
-    form->bStart.Click();
-    EXPECT_EQ(form->StatusText(), "Ctrl+Alt+M 组合键控制本程序隐藏/显示") << "a new watch starts clean";
-}
-
-TEST_F(WatchTest, RefusedReadEndsTheWatchAndSaysWhy) {
-    StartWatching(watched.path());
-    form->WatchFailed(ERROR_ACCESS_DENIED);
-    EXPECT_FALSE(form->Watching());
-    EXPECT_TRUE(form->bStart.Enabled());
-    EXPECT_TRUE(form->ePath.Enabled());
-    EXPECT_FALSE(form->bStop.Enabled());
-    ASSERT_EQ(ui.messages.size(), 1u);
-    EXPECT_EQ(ui.messages[0].text, "监视已停止: " + win::SystemErrorText(ERROR_ACCESS_DENIED));
-}
-
-TEST_F(WatchTest, RemovedDirectoryEndsTheWatch) {
-    const std::string doomed = watched / "doomed";
-    MakeDirectory(doomed);
-    SetOnly({&form->ckMonitorFileName});
-    StartWatching(doomed);
-    ASSERT_TRUE(RemoveDirectoryW(win::Widen(doomed).c_str())) << GetLastError();
-    WriteTextFile(watched / "after.txt", "x");
-    if (!PumpUntil([&] { return !form->Watching(); }, 3000)) {
-        GTEST_SKIP() << "this system keeps reading a removed directory without an error";
-    }
-    EXPECT_TRUE(form->bStart.Enabled());
-    ASSERT_FALSE(ui.messages.empty());
-    EXPECT_THAT(ui.messages.back().text, testing::StartsWith("监视已停止: "));
 }
 
 }  // namespace

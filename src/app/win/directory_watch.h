@@ -12,6 +12,7 @@
 #include <functional>
 #include <memory>
 #include <mutex>
+#include <string>
 #include <thread>
 #include <vector>
 
@@ -72,10 +73,27 @@ class DirectoryWatch {
     // it runs. Set after the batches completed before it.
     DWORD TakeFailure() { return failure_.exchange(0); }
 
+    // For tests only: a smaller buffer (at most kBufferSize), so a handful of files overflows
+    // it, and errors planted into the worker's next system calls, so a test can end a watch
+    // the way Windows does. Each planted error is used once; 0 leaves the system's answer.
+    struct TestSeam {
+        std::atomic<DWORD> bufferSize{kBufferSize};
+        std::atomic<DWORD> readError{0};        // the next read is refused
+        std::atomic<DWORD> completionError{0};  // the next completed read reports this instead of records
+        std::atomic<DWORD> waitError{0};        // the next wait fails by itself, taking no packet
+        std::function<void()> onStopTaken;      // runs on the worker between the stop request and its cancel
+    };
+    TestSeam& Seam() { return seam_; }
+
   private:
     friend class TWaitThread;
 
+    win::UniqueFile OpenDirectory() const;
+    ULONG_PTR CompletionKey() const;
+    bool ApplySubtree(bool subtree);
     bool IssueRead();
+    BOOL WaitForCompletion(DWORD& bytes, ULONG_PTR& key, OVERLAPPED*& overlapped);
+    void EndPendingRead();
     Batch CopyBuffer(DWORD bytes) const;
     void Push(Batch batch);
     void Fail(DWORD error) noexcept;
@@ -85,7 +103,9 @@ class DirectoryWatch {
     const UINT notifyMessage_;
     const std::function<void()> onCompletion_;
 
+    std::wstring path_;
     win::UniqueFile dirHandle_;  // FDirHandle
+    bool dirSubtree_ = false;    // the subtree flag of dirHandle_'s reads
     win::UniqueHandle port_;     // FCompletionPort
     win::UniqueHandle readDone_;
     OVERLAPPED overlapped_{};          // FOverlapped
@@ -94,6 +114,7 @@ class DirectoryWatch {
     std::atomic<bool> watchSubtree_{false};
     bool readPending_ = false;                 // the worker's while it runs
     std::unique_ptr<TWaitThread> waitThread_;  // FWaitThread
+    TestSeam seam_;
 
     std::mutex mutex_;
     std::vector<Batch> completed_;

@@ -105,6 +105,7 @@ class TFormVemora : public win::Window, private win::VirtualListView::Source {
     skin::SkinFrameWindow& Frame() { return spDynamicSkinForm1; }
     skin::TspSkinData& SkinData() { return spSkinData1; }
     const skin::TspCompressedStoredSkin& StoredSkin() const { return spCompressedStoredSkin1; }
+    DirectoryWatch::TestSeam& WatchSeam() { return watch_->Seam(); }
 
     // Controls, top to bottom
     skin::TspSkinPanel spSkinPanel1;

@@ -20,6 +20,15 @@ std::string Quoted(const std::string& path) {
     return "\"" + path + "\"";
 }
 
+// The start of a line for a message: a file that is no log may hold one line of megabytes.
+std::string Excerpt(const std::string& utf8) {
+    constexpr size_t kMax = 80;
+    if (utf8.size() <= kMax) return utf8;
+    size_t end = kMax;
+    while (end > 0 && (static_cast<unsigned char>(utf8[end]) & 0xC0) == 0x80) --end;  // whole characters
+    return utf8.substr(0, end) + "…";
+}
+
 }  // namespace
 
 void TFormVemora::WriteLogLine(int image, const std::string& type, const std::string& name,
@@ -93,12 +102,18 @@ void TFormVemora::OpenItemClick() {
         ShowError("无法打开文件 " + quoted + ":\n" + win::SystemErrorText(result.error));
         return;
     }
+    const std::string badLine = "第 " + std::to_string(result.errorLine) + " 行不是有效的监视记录";
+    if (loaded.empty() && result.errorLine != 0) {
+        // Not a log at all: the list the user had is worth more than an empty one.
+        ShowError("文件 " + quoted + " 不是监视记录文件,列表保持不变:\n" + badLine + ": " +
+                  Excerpt(result.errorText));
+        return;
+    }
     ClearItemClick();
     events_ = std::move(loaded);
     ShowNewRows();
     if (result.errorLine != 0) {
-        ShowError("文件 " + quoted + " 的第 " + std::to_string(result.errorLine) +
-                  " 行不是有效的监视记录,读取到此为止:\n" + result.errorText);
+        ShowError("文件 " + quoted + " 的" + badLine + ",读取到此为止:\n" + Excerpt(result.errorText));
     }
 }
 

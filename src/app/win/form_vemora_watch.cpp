@@ -91,7 +91,9 @@ void TFormVemora::ProcessCompleted(bool everything) {
         SetWarning(kChangesNotRecorded);
         ShowError(std::string(kChangesNotRecorded) + ": " + failure);
     }
-    if (!pending_.empty()) {
+    // A call deferred in the last slice took nothing, and the watch does not post again until
+    // its queue is taken: that work is scheduled like the rest.
+    if (!pending_.empty() || std::exchange(processingDeferred_, false)) {
         PostMessageW(hwnd(), kWatchCompleted, 0, 0);  // the rest, after what waits (input first)
     } else if (const DWORD error = watch_->TakeFailure()) {
         WatchFailed(error);

@@ -1,9 +1,12 @@
 #include "support/fake_ui.h"
 
+#include <utility>
+
 namespace vemora::test {
 
 int FakeUi::ShowMessage(HWND, const std::string& text, const std::string& caption, UINT flags) {
     messages.push_back({text, caption, flags});
+    if (onMessage) std::exchange(onMessage, nullptr)();  // once, and free to set the next
     if (answers.empty()) return IDOK;
     const int answer = answers.front();
     answers.pop_front();

@@ -2,6 +2,7 @@
 #pragma once
 
 #include <deque>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -29,7 +30,8 @@ class FakeUi : public UiServices {
     void ShellOpen(HWND owner, const wchar_t* verb, const std::wstring& target) override;
 
     std::vector<Message> messages;
-    std::deque<int> answers;  // message box results, IDOK when empty
+    std::deque<int> answers;          // message box results, IDOK when empty
+    std::function<void()> onMessage;  // runs once, in the next message box, as its modal loop would
     int beeps = 0;
     std::optional<std::wstring> fileAnswer;
     std::vector<FileDialogRequest> fileRequests;
