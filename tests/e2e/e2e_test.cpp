@@ -17,6 +17,7 @@
 #include "win/text.h"
 
 #include "e2e_support.h"
+#include "support/test_dir.h"
 
 namespace {
 
@@ -442,39 +443,6 @@ HWND FindChild(HWND parent, const wchar_t* className, const std::string& text = 
     return query.found;
 }
 
-// A fresh folder in /tmp of the Linux host (Wine's Z: drive), removed afterwards with what
-// is in it.
-class TempFolder {
-  public:
-    explicit TempFolder(const std::wstring& name) {
-        path_ = L"Z:\\tmp\\" + name + L"-" + std::to_wstring(GetCurrentProcessId()) + L"-" +
-                std::to_wstring(GetTickCount()) + L"\\";
-        CreateDirectoryW(path_.c_str(), nullptr);
-    }
-    ~TempFolder() { Remove(path_); }
-    const std::wstring& path() const { return path_; }
-
-  private:
-    static void Remove(const std::wstring& dir) {
-        WIN32_FIND_DATAW data{};
-        HANDLE find = FindFirstFileW((dir + L"*").c_str(), &data);
-        if (find != INVALID_HANDLE_VALUE) {
-            do {
-                const std::wstring name = data.cFileName;
-                if (name == L"." || name == L"..") continue;
-                if (data.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) {
-                    Remove(dir + name + L"\\");
-                } else {
-                    DeleteFileW((dir + name).c_str());
-                }
-            } while (FindNextFileW(find, &data));
-            FindClose(find);
-        }
-        RemoveDirectoryW(dir.c_str());
-    }
-    std::wstring path_;
-};
-
 // Starts a shell command on the Linux host (Wine starts Unix programs).
 bool RunOnLinux(const std::string& command) {
     std::wstring commandLine = L"sh -c \"" + vemora::win::Widen(command) + L"\"";
@@ -549,9 +517,10 @@ TEST(EndToEnd, ARightClickOnTheCaptionOpensNothingAndTheKeyboardKeepsWorking) {
 // The program as shipped, started from a folder of its own: a watch on a folder changed from
 // Linux gives rows, and the daily log and the settings file appear beside the executable.
 TEST(EndToEnd, ShippedDefaultsWatchLogAndRemember) {
-    TempFolder home(L"vemora-e2e-home");
-    TempFolder watched(L"vemora-e2e-watched");
-    const std::wstring exe = home.path() + L"Vemora.exe";
+    const vemora::test::TestDir homeDir(vemora::test::TestDir::Under::kLinuxTmp);
+    const vemora::test::TestDir watched(vemora::test::TestDir::Under::kLinuxTmp);
+    const std::wstring home = vemora::win::Widen(homeDir.path()) + L"\\";
+    const std::wstring exe = home + L"Vemora.exe";
     ASSERT_TRUE(CopyFileW(g_exe.c_str(), exe.c_str(), FALSE)) << GetLastError();
     Process app(exe);
     HWND main = WaitForMainWindow(app);
@@ -564,7 +533,7 @@ TEST(EndToEnd, ShippedDefaultsWatchLogAndRemember) {
     ASSERT_TRUE(remember && path && start && list);
     SendMessageW(remember, BM_CLICK, 0, 0);
     ASSERT_EQ(SendMessageW(remember, BM_GETCHECK, 0, 0), BST_CHECKED);
-    std::wstring folder = watched.path().substr(0, watched.path().size() - 1);
+    const std::wstring folder = vemora::win::Widen(watched.path());
     SendMessageW(path, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(folder.c_str()));
     SendMessageW(start, BM_CLICK, 0, 0);
     ASSERT_TRUE(WaitFor([&] { return !IsWindowEnabled(start); })) << "the watch did not start";
@@ -574,7 +543,7 @@ TEST(EndToEnd, ShippedDefaultsWatchLogAndRemember) {
                            "/from-linux.txt' '" + linuxFolder + "/renamed.txt'"));
     ASSERT_TRUE(WaitFor([&] { return SendMessageW(list, LVM_GETITEMCOUNT, 0, 0) >= 3; })) << "no rows";
 
-    const std::wstring log = home.path() + L"Log\\" + TodaysLogName();
+    const std::wstring log = home + L"Log\\" + TodaysLogName();
     std::string logText;
     ASSERT_TRUE(WaitFor([&] {
         logText = ReadAll(log);
@@ -588,7 +557,7 @@ TEST(EndToEnd, ShippedDefaultsWatchLogAndRemember) {
     EXPECT_NE(logText.find(vemora::win::ToAnsi("?文件?更名为?renamed.txt\r\n")), std::string::npos)
         << logText;
 
-    const std::string settings = ReadAll(home.path() + L"Vemora.ini");
+    const std::string settings = ReadAll(home + L"Vemora.ini");
     EXPECT_NE(settings.find("remeberset=1"), std::string::npos) << settings;
     EXPECT_NE(settings.find("Dir=" + vemora::win::ToAnsi(vemora::win::Narrow(folder))), std::string::npos)
         << settings;
