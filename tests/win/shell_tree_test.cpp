@@ -158,6 +158,28 @@ TEST_F(ShellTreeWin, DesktopRootWithMyComputerAndItsDrives) {
     EXPECT_GT(TreeView_GetCount(tree.hwnd()), 3u);
 }
 
+TEST_F(ShellTreeWin, ANewWindowOfAnAutoFillingTreeFillsItselfOnce) {
+    TRzShellTree autoFilled(ns);
+    autoFilled.SetOptions(stoAutoFill);
+    ASSERT_TRUE(autoFilled.Create(host.hwnd(), 4, 4, 400, 430));
+    EXPECT_TRUE(autoFilled.Items().empty()) << "filled before its owner finished setting it up";
+    ASSERT_TRUE(vemora::test::PumpUntil([&] { return !autoFilled.Items().empty(); }));
+    EXPECT_EQ(autoFilled.Items().size(), 1u);
+
+    TRzShellTree filledMeanwhile(ns);
+    filledMeanwhile.SetOptions(stoAutoFill);
+    ASSERT_TRUE(filledMeanwhile.Create(host.hwnd(), 4, 4, 400, 430));
+    filledMeanwhile.FillTree();
+    const TreeNode* root = filledMeanwhile.Items().front().get();
+    vemora::test::PumpFor(100);
+    ASSERT_EQ(filledMeanwhile.Items().size(), 1u);
+    EXPECT_EQ(filledMeanwhile.Items().front().get(), root) << "a filled tree is not filled again";
+
+    tree.FillTree();
+    DestroyWindow(tree.hwnd());
+    EXPECT_TRUE(tree.Items().empty()) << "nodes outlived their window";
+}
+
 TEST_F(ShellTreeWin, LocatesADeepFolderExpandingEveryLevel) {
     vemora::test::TestDir dir(vemora::test::TestDir::Under::kLinuxTmp);
     const std::string target = dir.Make("a\\b");

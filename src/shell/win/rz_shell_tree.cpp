@@ -56,6 +56,9 @@ bool TRzShellTree::Create(HWND parent, int x, int y, int w, int h) {
     TreeView_SetImageList(hwnd(), SystemImageList(true), TVSIL_NORMAL);
     BindView(this);
     ApplyBackground();
+    // Nodes do not outlive a window, so a new window of an auto-filling tree fills itself
+    // once the caller has finished setting it up.
+    if ((Options() & stoAutoFill) && Items().empty()) PostMessageW(hwnd(), kAutoFillMessage, 0, 0);
     return true;
 }
 
@@ -441,6 +444,9 @@ LRESULT TRzShellTree::SubclassMessage(UINT msg, WPARAM wp, LPARAM lp) {
             break;
         case kChangeNotifyMessage:
             ChangeNotified(GetFocus() == hwnd());
+            return 0;
+        case kAutoFillMessage:
+            if (Items().empty()) FillTree();
             return 0;
         case WM_CONTEXTMENU:
             if (wp == reinterpret_cast<WPARAM>(hwnd()) && GET_X_LPARAM(lp) == -1 && GET_Y_LPARAM(lp) == -1) {

@@ -19,6 +19,7 @@ namespace vemora::shell::win {
 class TRzShellTree : public vemora::win::Control, public TRzCustomShellTree, private ShellTreeView {
   public:
     static constexpr UINT kChangeNotifyMessage = WM_USER + 101;  // 1125, from the watcher thread
+    static constexpr UINT kAutoFillMessage = WM_USER + 103;      // 1127, posted by a new window
 
     explicit TRzShellTree(ShellNamespace& ns);
     ~TRzShellTree() override;
